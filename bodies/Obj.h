@@ -1,0 +1,97 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "bodies/Disp.h"
+#include "bodies/EngineRules.h"
+#include "numerics/Matrix.h"
+#include "numerics/Vect.h"
+
+class Ball;
+class Portal;
+// Parameter types of the collision hooks; no such body exists.
+class Parallelepiped;
+class Button;
+
+// The rigid body and virtual base of every body kind: a mass with position
+// and velocity, an orientation (rotation vector) with angular momentum and
+// an inertia matrix. Force laws push into it with addF; update(dt) then
+// advances it by one explicit step. Units are SI.
+class Obj : public virtual Disp {
+public:
+    Obj(Vect const& X, double const& m, Vect const& dx, Vect const& ang, Vect const& mcin);
+
+    Vect getX() const { return X; }
+    void setX(Vect const& v) { X = v; }
+    Vect getdx() const { return dx; }
+    void setdx(Vect const& v) { dx = v; }
+    Vect getF() const { return F; }
+    void setF(Vect const& v) { F = v; }
+    double getM() const { return m; }
+    // Changes the mass only; the inertia matrix stays.
+    void setM(double const& v) { m = v; }
+    double getT() const { return T; }
+    void setT(double const& v) { T = v; }
+    Vect getAng() const { return ang; }
+    void setAng(Vect const& v) { ang = v; }
+    Vect getMCin() const { return mcin; }
+    void setMCin(Vect const& v) { mcin = v; }
+    Vect getMf() const { return Mf; }
+    void setMf(Vect const& v) { Mf = v; }
+
+    void enableTranslationForce(bool on) { translationForce = on; }
+    void enableRotationForce(bool on) { rotationForce = on; }
+
+    // The engine form this body follows (see EngineRules).
+    EngineRules const& getRules() const { return rules; }
+    void setRules(EngineRules const& r) { rules = r; }
+
+    // Force f applied at point p (relative to the centre): F += f when
+    // translation forces are on, then Mf += p ^ f when rotation forces are.
+    void addF(Vect const& f, Vect const& p) {
+        if (translationForce) F += f;
+        if (rotationForce) Mf += p ^ f;
+    }
+    // Torque p ^ f, whatever the switches.
+    void addM(Vect const& f, Vect const& p) { Mf += p ^ f; }
+
+    void disp() override;
+    std::ostream& cdisp(std::ostream& os) override;
+    // Clears the force (and, in the current engine, the torque).
+    virtual void init();
+    // One explicit step of dt seconds.
+    virtual void update(double const& dt);
+
+    // Angular velocity I^-1 mcin.
+    Vect getVitAng();
+    // Rotation matrix of ang, or of the opposite angle when inverse is true.
+    Matrix rotateMatrix(bool const& inverse) const;
+    // A point of the body's frame in the world frame.
+    Vect convertRefRel(Vect const& v) const;
+    // The rotated point minus X (the position is subtracted after turning).
+    Vect convertRefAbs(Vect const& v) const;
+
+    // Collision hooks: no collision handling exists, they do nothing.
+    void collide(Obj&) {}
+    void collide(Ball&) {}
+    void collide(Parallelepiped&) {}
+    void collide(Portal&) {}
+    void collide(Button&) {}
+
+protected:
+    // Writes the nine-line body block shared by the derived dumps.
+    std::ostream& writeObjBlock(std::ostream& os);
+
+    bool translationForce = true;
+    bool rotationForce = true;
+    Vect X;
+    Vect dx;
+    Vect F;
+    double m;
+    double T = 0.0;
+    Matrix I = Matrix(3, 1.0);
+    Vect ang;
+    Vect mcin;
+    Vect Mf;
+    EngineRules rules;
+};

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <iosfwd>
+#include <vector>
+
+#include "numerics/InlineDoubles.h"
+
+// An ordered list of doubles of any length: positions, velocities, forces,
+// orientations and angular momenta. No operation fails on a dimension
+// mismatch: missing components read as 0.0 and every result's dimension
+// follows fixed rules (sums take the longer or shorter operand, scalings keep
+// the dimension, dot products run over the common prefix). Up to four
+// components live inside the object, so the usual 3-vectors never allocate.
+class Vect {
+public:
+    Vect() = default;
+    // n components, all 0.0.
+    explicit Vect(unsigned int const& n) : c_(n, 0.0) {}
+    Vect(std::initializer_list<double> const& l) : c_(l.size()) { std::copy(l.begin(), l.end(), c_.begin()); }
+    Vect(std::vector<double> v) : c_(v.size()) { std::copy(v.begin(), v.end(), c_.begin()); }
+
+    // Whole-vector access.
+    void set(std::vector<double> const& v) {
+        c_.resizeUninitialised(v.size());
+        std::copy(v.begin(), v.end(), c_.begin());
+    }
+    unsigned int getDim() const { return static_cast<unsigned int>(c_.size()); }
+    void addDim(double const& x) { c_.push_back(x); }
+    // Removes the last component; an empty vector stays empty.
+    void subDim() { c_.pop_back(); }
+    void setDim(unsigned int const& n) { c_.resize(n); }
+    void set0() { std::fill(c_.begin(), c_.end(), 0.0); }
+
+    // Component i, or 0.0 past the end.
+    double get(unsigned int const& i) const { return i < c_.size() ? c_[i] : 0.0; }
+    // Writes component i, first growing the vector with zeros up to i + 1.
+    void set(unsigned int const& i, double const& x) {
+        if (i >= c_.size()) c_.resize(std::size_t(i) + 1);
+        c_[i] = x;
+    }
+    // count components read from start on (0.0 past the end); count 0 means
+    // "to the end", and a start beyond the end then gives an empty vector.
+    Vect cut(unsigned int const& start, unsigned int count) const;
+
+    // Componentwise sum: with longer true the result has the larger
+    // dimension (the tail copied from the longer operand), otherwise the
+    // smaller one.
+    Vect add(Vect const& v, bool const& longer) const {
+        std::size_t const na = c_.size(), nb = v.c_.size();
+        std::size_t const common = na < nb ? na : nb;
+        std::size_t const n = longer ? (na < nb ? nb : na) : common;
+        Vect r;
+        r.c_.resizeUninitialised(n);
+        for (std::size_t i = 0; i < common; ++i) r.c_[i] = c_[i] + v.c_[i];
+        if (na > nb)
+            for (std::size_t i = common; i < n; ++i) r.c_[i] = c_[i];
+        else
+            for (std::size_t i = common; i < n; ++i) r.c_[i] = v.c_[i];
+        return r;
+    }
+    // add(v.oppose(), longer): components found only in v appear negated.
+    Vect sub(Vect const& v, bool const& longer) const {
+        std::size_t const na = c_.size(), nb = v.c_.size();
+        std::size_t const common = na < nb ? na : nb;
+        std::size_t const n = longer ? (na < nb ? nb : na) : common;
+        Vect r;
+        r.c_.resizeUninitialised(n);
+        for (std::size_t i = 0; i < common; ++i) r.c_[i] = c_[i] + (-v.c_[i]);
+        if (na > nb)
+            for (std::size_t i = common; i < n; ++i) r.c_[i] = c_[i];
+        else
+            for (std::size_t i = common; i < n; ++i) r.c_[i] = -v.c_[i];
+        return r;
+    }
+    Vect operator+(Vect const& v) const { return add(v, true); }
+    Vect& operator+=(Vect const& v) { return *this = add(v, true); }
+    Vect operator-(Vect const& v) const { return sub(v, true); }
+    Vect& operator-=(Vect const& v) { return *this = sub(v, true); }
+    Vect oppose() const {
+        Vect r;
+        r.c_.resizeUninitialised(c_.size());
+        for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = -c_[i];
+        return r;
+    }
+    Vect operator-() const { return oppose(); }
+    Vect mult(double const& k) const {
+        Vect r;
+        r.c_.resizeUninitialised(c_.size());
+        for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = c_[i] * k;
+        return r;
+    }
+    Vect operator*(double const& k) const { return mult(k); }
+    // Multiplies by the reciprocal 1 / k, formed first; k = 0 gives inf/NaN.
+    Vect operator/(double const& k) const { return mult(1.0 / k); }
+    Vect& operator*=(double const& k) { return *this = mult(k); }
+    Vect& operator/=(double const& k) { return *this = mult(1.0 / k); }
+
+    // Dot product over the common prefix; 0.0 when either is empty.
+    double prodScal(Vect const& v) const {
+        std::size_t const n = c_.size() < v.c_.size() ? c_.size() : v.c_.size();
+        double s = 0.0;
+        for (std::size_t i = 0; i < n; ++i) s += c_[i] * v.c_[i];
+        return s;
+    }
+    double operator*(Vect const& v) const { return prodScal(v); }
+    // Cross product of two 3-vectors; any other pair gives (0, 0, 0).
+    Vect prodVect(Vect const& v) const {
+        if (c_.size() != 3 || v.c_.size() != 3) return Vect(3u);
+        double const* a = c_.data();
+        double const* b = v.c_.data();
+        return Vect{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    }
+    Vect operator^(Vect const& v) const { return prodVect(v); }
+    double normeCarree() const {
+        double s = 0.0;
+        for (double x : c_) s += x * x;
+        return s;
+    }
+    double norme() const { return std::sqrt(normeCarree()); }
+    // v || true is the length, v || false its square.
+    double operator||(bool const& root) const { return root ? norme() : normeCarree(); }
+    // Unit vector; a zero vector stays zero and an empty one empty.
+    Vect normalize() const {
+        if (c_.empty()) return Vect();
+        if (normeCarree() == 0.0) return Vect(getDim());
+        return mult(1.0 / norme());
+    }
+
+    // Same dimension and every component equal by == (NaN never equal).
+    bool compareFast(Vect const& v) const {
+        if (c_.size() != v.c_.size()) return false;
+        for (std::size_t i = 0; i < c_.size(); ++i)
+            if (!(c_[i] == v.c_[i])) return false;
+        return true;
+    }
+    bool operator==(Vect const& v) const { return compareFast(v); }
+    bool operator!=(Vect const& v) const { return !compareFast(v); }
+    // Every common component within tol (a NaN difference passes); with
+    // ignoreDim false, different dimensions compare unequal.
+    bool compare(Vect const& v, double const& tol, bool const& ignoreDim) const;
+    // |this - v|^2 <= tol^2, the difference taken at the longer dimension.
+    bool compare2(Vect const& v, double const& tol) const;
+
+private:
+    InlineDoubles<4> c_;
+};
+
+inline Vect operator*(double const& k, Vect const& v) { return v.mult(k); }
+inline Vect operator*(int const& k, Vect const& v) { return v.mult(static_cast<double>(k)); }
+inline Vect operator*(unsigned int const& k, Vect const& v) { return v.mult(static_cast<double>(k)); }
+
+// Each component with the stream's formatting followed by a blank, then
+// std::endl. This is the vector format of every text dump.
+std::ostream& operator<<(std::ostream& os, Vect const& v);
