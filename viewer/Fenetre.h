@@ -1,0 +1,19 @@
+#pragma once
+
+#include <wx/frame.h>
+
+#include "viewer/ViewerSetup.h"
+
+class Vue_OpenGL;
+
+// The viewer's only window: a frame holding the OpenGL canvas. The canvas
+// is a child window, so the frame destroys it.
+class Fenetre : public wxFrame {
+public:
+    Fenetre(wxString const& title, wxSize const& size, wxPoint const& pos, long style, ViewerSetup const& setup);
+
+    // A menu command wxID_EXIT closes the window without asking.
+    void OnExit(wxCommandEvent& event);
+
+    Vue_OpenGL* canvas = nullptr;
+};

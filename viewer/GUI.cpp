@@ -1,0 +1,42 @@
+#include "viewer/GUI.h"
+
+#include <wx/log.h>
+
+#include <cstdio>
+
+#include "render/GlPainter.h"
+#include "viewer/Fenetre.h"
+
+bool GUI::OnInit() {
+    auto* frame = new Fenetre(wxString::FromUTF8(viewerTitle), wxSize(800, 600), wxDefaultPosition,
+                              wxDEFAULT_FRAME_STYLE, setup_);
+    SetTopWindow(frame);
+    return true;
+}
+
+int runViewer(int argc, char** argv, ViewerSetup const& setup) {
+    // The toolkit's own complaint about a missing display would come as a
+    // log dialog or several lines; one plain line says it better.
+    wxLog::EnableLogging(false);
+    wxApp::SetInstance(new GUI(setup));
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr,
+                     "%s: no display available (DISPLAY or WAYLAND_DISPLAY unset, or the display cannot be "
+                     "opened); run it headless with scripts/xrun.sh\n",
+                     setup.programName.c_str());
+        return 1;
+    }
+    wxLog::EnableLogging(true);
+    // The engine's bodies draw through the installed painter.
+    GlPainter glPainter;
+    setPainter(&glPainter);
+    int status = 1;
+    if (wxTheApp->CallOnInit()) {
+        status = wxTheApp->OnRun();
+    } else {
+        wxTheApp->OnExit();
+    }
+    wxEntryCleanup();
+    setPainter(nullptr);
+    return status;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "render/Camera.h"
+#include "systems/System.h"
+#include "systems/Universe.h"
+#include "viewer/FrontEnd.h"
+#include "viewer/KeyMap.h"
+#include "viewer/PictureKeeper.h"
+#include "viewer/Scene.h"
+#include "viewer/TickAccumulator.h"
+
+class ObjC;
+
+// What the canvas must do in the window after a key press.
+struct WindowRequest {
+    bool toggleFullScreen = false;
+    // The mouse control was switched on (capture the mouse) or off (release).
+    bool captureMouse = false;
+    bool releaseMouse = false;
+};
+
+// Everything the viewer canvas holds and does apart from talking to the
+// toolkit: the camera, the switches, the top-level system with its scene,
+// the tick and the paint cycle. The canvas translates toolkit events into
+// these calls, so all of it runs without a window.
+class ViewerCore {
+public:
+    // Builds the members, hands the front end's engine rules to mainSys,
+    // then builds the scene into it.
+    ViewerCore(FrontEnd const& frontEnd, std::unique_ptr<Scene> scene);
+    ViewerCore(ViewerCore const&) = delete;
+    ViewerCore& operator=(ViewerCore const&) = delete;
+
+    // Key press: applies the key map's actions (Space throws 75 bodies into
+    // mainSys) and says what the window must do.
+    WindowRequest keyDown(int code, bool ctrl, bool shift);
+    // Key release.
+    void keyUp(int code);
+    // Pointer moved to (x, y) in a w × h canvas, joystick style: steers
+    // while the mouse control is on, releases the turn inputs otherwise.
+    void joystickMotion(int x, int y, int w, int h);
+    // Pointer moved with the left button held, mouse-look style (the canvas
+    // warps the pointer back to the centre).
+    void lookMotion(int x, int y, int w, int h);
+    // The mouse capture was taken away: the mouse control turns off and the
+    // turn inputs are released.
+    void mouseCaptureLost();
+    // One timer tick of interval ms: scene step when due and the physics is
+    // on, then the camera's step. True when the scene stepped.
+    bool tick(double interval);
+    // One frame into the current GL context's w × h viewport (before the
+    // buffer swap): kept picture, camera, mono or red/cyan passes.
+    void paint(int w, int h);
+    // What every pass draws: the universe (earlier front end), the scene.
+    void scenePass();
+
+    // 25 times three shown point bodies of mass 10 at (3, 0, 0) with random
+    // velocities of amplitude 5, 10 and 20.
+    static void throwBodies(System& sys);
+
+    FrontEnd const frontEnd;
+    Camera camera;
+    std::unique_ptr<Universe> universe;
+    bool physicsOn = false;
+    std::set<Obj*> rootObjs;
+    std::set<ObjC*> rootObjCs;
+    System mainSys;
+    bool mouseControl = false;
+    bool stereoOn = false;
+    TickAccumulator tickAccumulator;
+    std::unique_ptr<Scene> scene;
+    PictureKeeper picture;
+
+private:
+    WindowRequest apply(Action const& a);
+};

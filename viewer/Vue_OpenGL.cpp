@@ -1,0 +1,114 @@
+#include "viewer/Vue_OpenGL.h"
+
+#include <GL/gl.h>
+#include <wx/dcclient.h>
+
+#include <cstdio>
+
+#include "viewer/Fenetre.h"
+
+static_assert(keys::Tab == WXK_TAB && keys::Space == WXK_SPACE, "key codes");
+static_assert(keys::Left == WXK_LEFT && keys::Up == WXK_UP && keys::Right == WXK_RIGHT && keys::Down == WXK_DOWN,
+              "arrow key codes");
+static_assert(keys::PageUp == WXK_PAGEUP && keys::PageDown == WXK_PAGEDOWN, "page key codes");
+
+namespace {
+
+// Double-buffered RGBA with a depth buffer.
+int const glAttributes[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
+
+}  // namespace
+
+Vue_OpenGL::Vue_OpenGL(Fenetre* parent, wxSize const& size, wxPoint const& pos, FrontEnd const& frontEnd,
+                       std::unique_ptr<Scene> scene)
+    : wxGLCanvas(parent, wxID_ANY, glAttributes, pos, size, wxSUNKEN_BORDER | wxFULL_REPAINT_ON_RESIZE),
+      parentFrame(parent),
+      core_(frontEnd, std::move(scene)),
+      timer(this, TIMER_ID) {
+    Bind(wxEVT_PAINT, &Vue_OpenGL::dessine, this);
+    Bind(wxEVT_SIZE, &Vue_OpenGL::OnSize, this);
+    if (frontEnd.mouse == MouseStyle::Joystick) {
+        for (auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP, wxEVT_MIDDLE_DOWN,
+                          wxEVT_MIDDLE_UP, wxEVT_MOUSEWHEEL})
+            Bind(type, &Vue_OpenGL::OnMouseButton, this);
+    }
+    Bind(wxEVT_MOTION, &Vue_OpenGL::OnMouseMotion, this);
+    Bind(wxEVT_KEY_DOWN, &Vue_OpenGL::OnKeyDown, this);
+    Bind(wxEVT_KEY_UP, &Vue_OpenGL::OnKeyUp, this);
+    Bind(wxEVT_ENTER_WINDOW, &Vue_OpenGL::OnEnterWindow, this);
+    Bind(wxEVT_TIMER, &Vue_OpenGL::OnTimer, this, TIMER_ID);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &Vue_OpenGL::OnCaptureLost, this);
+}
+
+Vue_OpenGL::~Vue_OpenGL() {
+    timer.Stop();
+    if (HasCapture()) ReleaseMouse();
+}
+
+void Vue_OpenGL::InitOpenGL() {
+    if (context_) return;
+    auto context = std::make_unique<wxGLContext>(this);
+    if (!context->IsOK() || !SetCurrent(*context)) {
+        std::fprintf(stderr, "OpenGL is not available on this display\n");
+        parentFrame->Close(true);
+        return;
+    }
+    context_ = std::move(context);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (core_.frontEnd.crossCursor) SetCursor(wxCursor(wxCURSOR_CROSS));
+    glClearColor(0.03f, 0.16f, 0.18f, 0.0f);
+    wxSize const s = GetClientSize();
+    glViewport(0, 0, s.x, s.y);
+    timer.Start(20, wxTIMER_CONTINUOUS);
+}
+
+void Vue_OpenGL::dessine(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    if (!context_ && IsShownOnScreen()) InitOpenGL();
+    if (!context_) return;
+    SetCurrent(*context_);
+    wxSize const s = GetClientSize();
+    core_.paint(s.x, s.y);
+    SwapBuffers();
+}
+
+void Vue_OpenGL::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    if (!context_) return;
+    wxSize const s = GetClientSize();
+    SetCurrent(*context_);
+    glViewport(0, 0, s.x, s.y);
+}
+
+void Vue_OpenGL::OnMouseButton(wxMouseEvent&) {}
+
+void Vue_OpenGL::OnMouseMotion(wxMouseEvent& event) {
+    wxSize const s = GetClientSize();
+    if (core_.frontEnd.mouse == MouseStyle::Joystick) {
+        core_.joystickMotion(event.GetX(), event.GetY(), s.x, s.y);
+    } else if (event.LeftIsDown()) {
+        WarpPointer(s.x / 2, s.y / 2);
+        core_.lookMotion(event.GetX(), event.GetY(), s.x, s.y);
+    }
+}
+
+void Vue_OpenGL::OnKeyDown(wxKeyEvent& event) {
+    WindowRequest const r = core_.keyDown(event.GetKeyCode(), event.ControlDown(), event.ShiftDown());
+    if (r.toggleFullScreen) parentFrame->ShowFullScreen(!parentFrame->IsFullScreen(), wxFULLSCREEN_ALL);
+    if (r.captureMouse && !HasCapture()) CaptureMouse();
+    if (r.releaseMouse && HasCapture()) ReleaseMouse();
+    event.Skip();
+}
+
+void Vue_OpenGL::OnKeyUp(wxKeyEvent& event) { core_.keyUp(event.GetKeyCode()); }
+
+void Vue_OpenGL::OnEnterWindow(wxMouseEvent&) { SetFocus(); }
+
+void Vue_OpenGL::OnTimer(wxTimerEvent& event) {
+    core_.tick(event.GetInterval());
+    Refresh(false);
+}
+
+void Vue_OpenGL::OnCaptureLost(wxMouseCaptureLostEvent&) { core_.mouseCaptureLost(); }

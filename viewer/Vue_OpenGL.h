@@ -1,0 +1,46 @@
+#pragma once
+
+#include <wx/glcanvas.h>
+#include <wx/timer.h>
+
+#include <memory>
+
+#include "viewer/ViewerCore.h"
+
+class Fenetre;
+
+// The viewers' OpenGL canvas. It owns the viewer's state (ViewerCore: the
+// camera, the switches, mainSys and the scene) and a 20 ms timer, and only
+// translates the toolkit's events into calls on that state.
+class Vue_OpenGL : public wxGLCanvas {
+public:
+    Vue_OpenGL(Fenetre* parent, wxSize const& size, wxPoint const& pos, FrontEnd const& frontEnd,
+               std::unique_ptr<Scene> scene);
+    // Stops the timer and releases the mouse before the window goes.
+    ~Vue_OpenGL() override;
+
+    // Creates and fixes the GL state, sets the cursor, starts the timer.
+    // Runs once, at the first paint where the canvas is on screen.
+    void InitOpenGL();
+
+    ViewerCore& core() { return core_; }
+    bool glReady() const { return context_ != nullptr; }
+
+    static int const TIMER_ID = 12;
+
+private:
+    void dessine(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnMouseButton(wxMouseEvent& event);
+    void OnMouseMotion(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnEnterWindow(wxMouseEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+    Fenetre* parentFrame;
+    ViewerCore core_;
+    std::unique_ptr<wxGLContext> context_;
+    wxTimer timer;
+};
