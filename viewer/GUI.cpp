@@ -27,9 +27,8 @@ int runViewer(int argc, char** argv, ViewerSetup const& setup) {
         return 1;
     }
     wxLog::EnableLogging(true);
-    // The engine's bodies draw through the installed painter.
-    GlPainter glPainter;
-    setPainter(&glPainter);
+    // The engine's bodies draw with OpenGL.
+    installGlPainter();
     int status = 1;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();
@@ -37,6 +36,5 @@ int runViewer(int argc, char** argv, ViewerSetup const& setup) {
         wxTheApp->OnExit();
     }
     wxEntryCleanup();
-    setPainter(nullptr);
     return status;
 }

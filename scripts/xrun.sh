@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Runs a viewer on a virtual display (Xvfb) with a window manager (openbox),
+# drives it with xdotool and saves screenshots with ImageMagick.
+#
+#   scripts/xrun.sh PROGRAM [STEP...]
+#
+# Steps, run in order once the viewer's window is on screen and painted:
+#   wait SECONDS        sleep
+#   key KEYS            xdotool key names to the window, e.g. ctrl+p, Tab, space
+#   keydown KEY / keyup KEY
+#   move X Y            pointer to (X, Y) inside the window
+#   drag X1 Y1 X2 Y2    left button pressed at (X1, Y1), moved to (X2, Y2), released
+#   shot FILE           screenshot of the window (PNG)
+#   geometry FILE       write "WIDTH HEIGHT" of the window and of the screen
+#   title FILE          write the window's title
+#   alive               fail unless the program still runs
+#   close               close the window through the window manager and wait
+#                       for the program to end
+#
+# Example, a look at quorvex without a desktop:
+#   scripts/xrun.sh build/bin/quorvex wait 2 shot /tmp/quorvex.png close
+#
+# The exit status is the program's when it was closed, 0 when it is still
+# running at the end (it is then stopped), and non-zero when a step fails.
+# XRUN_TIMEOUT (seconds, default 60) bounds each wait for the window or the
+# program; XRUN_SCREEN sets the screen size (default 1024x768).
+set -euo pipefail
+
+if (($# < 1)); then
+  sed -n '2,26p' "$0" >&2
+  exit 2
+fi
+program="$1"
+shift
+title="Projet Informatique Zarn 2011-2012"
+timeout="${XRUN_TIMEOUT:-60}"
+screen="${XRUN_SCREEN:-1024x768}"
+
+for tool in Xvfb openbox xdotool import xdpyinfo; do
+  command -v "$tool" >/dev/null || { echo "xrun: $tool is missing (scripts/dev.sh deps installs it)" >&2; exit 2; }
+done
+
+xvfb_pid="" wm_pid="" app_pid="" workdir="$(mktemp -d)"
+cleanup() {
+  for pid in $app_pid $wm_pid $xvfb_pid; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in $app_pid $wm_pid $xvfb_pid; do
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "xrun: $*" >&2
+  exit 1
+}
+
+# Polls "$@" every 0.2 s until it succeeds or the timeout passes.
+poll() {
+  local end=$((SECONDS + timeout))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < end)) || return 1
+    sleep 0.2
+  done
+}
+
+# A free display number: Xvfb itself refuses a taken one, so try a few.
+start_xvfb() {
+  local n
+  for n in $(seq $((100 + RANDOM % 400)) 600); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+    Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    if poll xdpyinfo; then return 0; fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  fail "cannot start Xvfb"
+}
+
+start_xvfb
+unset WAYLAND_DISPLAY
+openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+wm_pid=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+if command -v xprop >/dev/null; then
+  poll wm_running || fail "openbox did not start"
+fi
+
+"$program" &
+app_pid=$!
+
+# The window: found by its exact title, then painted (not uniformly one
+# colour) before the steps begin.
+window=""
+find_window() {
+  kill -0 "$app_pid" 2>/dev/null || fail "the program ended before its window appeared"
+  window="$(xdotool search --onlyvisible --name "^${title}\$" | head -n 1)"
+  [[ -n "$window" ]]
+}
+poll find_window || fail "no window titled '$title' appeared"
+painted() {
+  import -silent -window "$window" "$workdir/first.png" &&
+    [[ "$(convert "$workdir/first.png" -format '%[fx:standard_deviation>0.005]' info:)" == 1 ]]
+}
+poll painted || fail "the window stays blank"
+
+status_of_exit=""
+while (($# > 0)); do
+  step="$1"
+  shift
+  case "$step" in
+    wait) sleep "$1"; shift ;;
+    key) xdotool key --clearmodifiers --delay 60 "$1"; shift ;;
+    keydown) xdotool keydown "$1"; shift ;;
+    keyup) xdotool keyup "$1"; shift ;;
+    move) xdotool mousemove --window "$window" "$1" "$2"; shift 2 ;;
+    drag)
+      xdotool mousemove --window "$window" "$1" "$2" mousedown 1
+      sleep 0.3
+      xdotool mousemove --window "$window" "$3" "$4"
+      sleep 0.3
+      xdotool mouseup 1
+      shift 4
+      ;;
+    shot) import -silent -window "$window" "$1"; shift ;;
+    geometry)
+      eval "$(xdotool getwindowgeometry --shell "$window")"
+      echo "$WIDTH $HEIGHT $(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')" >"$1"
+      shift
+      ;;
+    title) xdotool getwindowname "$window" >"$1"; shift ;;
+    alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
+    close)
+      xdotool windowactivate --sync "$window" 2>/dev/null || true
+      xdotool key --clearmodifiers alt+F4
+      end=$((SECONDS + timeout))
+      while kill -0 "$app_pid" 2>/dev/null; do
+        ((SECONDS < end)) || fail "the program did not end after its window was closed"
+        sleep 0.2
+      done
+      set +e
+      wait "$app_pid"
+      status_of_exit=$?
+      set -e
+      app_pid=""
+      ;;
+    *) fail "unknown step '$step'" ;;
+  esac
+done
+
+if [[ -n "$status_of_exit" ]]; then
+  exit "$status_of_exit"
+fi
+kill -0 "$app_pid" 2>/dev/null || fail "the program has ended"
+exit 0
