@@ -106,7 +106,7 @@ TEST(CurrentKeyMap, ReleasesIgnoreModifiersAndStopWhatTheKeyStarted) {
         {keys::PageDown, {{Command::RotateRho, 0}}},
     };
     for (Row const& r : rows) EXPECT_EQ(keyUpActions(KeyStyle::Current, r.code), r.actions) << r.code;
-    for (int code : {int(keys::Tab), int(keys::Space), 'P', 'I', 'J', 'M', 'F', 'H'})
+    for (int code : {keys::Tab, keys::Space, int('P'), int('I'), int('J'), int('M'), int('F'), int('H')})
         EXPECT_TRUE(keyUpActions(KeyStyle::Current, code).empty()) << code;
 }
 
@@ -137,7 +137,7 @@ TEST(EarlierKeyMap, PlainLetters) {
         EXPECT_EQ(earlierDown(r.code, true), with1(r.actions)) << "ctrl " << r.code;
     }
     // No help panel, no bodies to throw, no motion blur, no mouse switch.
-    for (int code : {int(keys::Tab), int(keys::Space), 'B', 'N', 'M', 'U'})
+    for (int code : {keys::Tab, keys::Space, int('B'), int('N'), int('M'), int('U')})
         EXPECT_EQ(earlierDown(code, true), (V{speed1})) << code;
 }
 
