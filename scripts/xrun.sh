@@ -9,9 +9,13 @@
 #   key KEYS            xdotool key names to the window, e.g. ctrl+p, Tab, space
 #   keydown KEY / keyup KEY
 #   move X Y            pointer to (X, Y) inside the window
-#   drag X1 Y1 X2 Y2    left button pressed at (X1, Y1), moved to (X2, Y2), released
+#   drag X1 Y1 X2 Y2    left button pressed at (X1, Y1), moved to (X2, Y2)
+#                       twenty times over two seconds (a viewer that warps the
+#                       pointer back sees twenty moves), then released
 #   shot FILE           screenshot of the window (PNG)
-#   geometry FILE       write "WIDTH HEIGHT" of the window and of the screen
+#   geometry FILE       write "WIDTH HEIGHT SCREENW SCREENH OUTERW OUTERH": the
+#                       window's client size, the screen's, and the window's
+#                       size with the window manager's frame
 #   title FILE          write the window's title
 #   alive               fail unless the program still runs
 #   close               close the window through the window manager and wait
@@ -121,16 +125,20 @@ while (($# > 0)); do
     move) xdotool mousemove --window "$window" "$1" "$2"; shift 2 ;;
     drag)
       xdotool mousemove --window "$window" "$1" "$2" mousedown 1
-      sleep 0.3
-      xdotool mousemove --window "$window" "$3" "$4"
-      sleep 0.3
+      for _ in $(seq 20); do
+        sleep 0.1
+        xdotool mousemove --window "$window" "$3" "$4"
+      done
+      sleep 0.1
       xdotool mouseup 1
       shift 4
       ;;
     shot) import -silent -window "$window" "$1"; shift ;;
     geometry)
       eval "$(xdotool getwindowgeometry --shell "$window")"
-      echo "$WIDTH $HEIGHT $(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')" >"$1"
+      read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*=//; s/,/ /g' | awk 'NF == 4' || true)
+      echo "$WIDTH $HEIGHT $(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')" \
+        "$((WIDTH + ${l:-0} + ${r:-0})) $((HEIGHT + ${t:-0} + ${b:-0}))" >"$1"
       shift
       ;;
     title) xdotool getwindowname "$window" >"$1"; shift ;;

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# End-to-end test of quorvexview on a virtual display:
+#   e2e_quorvexview.sh PROGRAM XRUN
+set -uo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/e2e_lib.sh"
+program="$1" xrun="$2"
+out="$(mktemp -d)"
+
+# The camera starts inside the lattice's first ball: back off (Shift+S)
+# until the lattice is in view, then turn, walk, and run the physics.
+"$xrun" "$program" \
+  title "$out/title" geometry "$out/geometry" \
+  wait 1 keydown shift+s wait 1 keyup shift+s wait 5 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
+  drag 399 287 700 287 wait 1 shot "$out/turned.png" \
+  keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" \
+  key l wait 1 shot "$out/physics0.png" wait 1 shot "$out/physics1.png" \
+  key l wait 1.5 shot "$out/stopped0.png" wait 1.5 shot "$out/stopped1.png" \
+  close
+status=$?
+
+check "the window closes with status 0" test "$status" -eq 0
+check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zarn 2011-2012"
+read -r w h sw sh ow oh <"$out/geometry"
+check "an 800 x 600 window, frame included (client ${w}x$h, outer ${ow}x$oh)" test "$ow" -eq 800 -a "$oh" -eq 600
+check "not full screen (${w}x$h on ${sw}x$sh)" test "$w" -lt "$sw" -a "$h" -lt "$sh"
+
+# The balls are yellow (0.7, 0.7, 0).
+balls="$(count "$out/far1.png" 'R>55' 'G>55' 'B<15')"
+check "the lattice is drawn ($balls ball pixels)" gt "$balls" 300
+still="$(changed "$out/far0.png" "$out/far1.png")"
+# The camera's speed decays geometrically and never quite reaches 0, so a
+# few pixels where the wire shells touch the solid spheres still flicker.
+check "without input the view stands still ($still pixels changed)" lt "$still" 400
+turned="$(changed "$out/far1.png" "$out/turned.png")"
+check "dragging with the left button turns the view ($turned pixels changed)" gt "$turned" 1500
+walked="$(changed "$out/turned.png" "$out/walked.png")"
+check "W moves the view ($walked pixels changed)" gt "$walked" 1500
+moving="$(changed "$out/physics0.png" "$out/physics1.png")"
+check "L starts the physics ($moving pixels changed)" gt "$moving" 1500
+stopped="$(changed "$out/stopped0.png" "$out/stopped1.png")"
+check "L again stops it ($stopped pixels changed)" lt "$stopped" 50
+
+finish
