@@ -7,7 +7,7 @@
 
 // The recorded path of a traced body: one position per physics step, kept
 // for the whole run. Points are stored back to back (x, y, z, x, y, z, ...)
-// so that the path is drawn with a single vertex-array call.
+// so that the path is drawn from one vertex array, without a call per point.
 class Trajectory {
 public:
     // Appends the first three components of X (missing ones read as 0).

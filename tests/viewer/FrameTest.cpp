@@ -77,15 +77,11 @@ TEST(PictureKeeper, RestoresTheKeptPictureExactly) {
     EXPECT_FALSE(keeper.holdsPicture());
 }
 
-TEST(Trajectory, DrawsTheSameStripAsOneVertexPerPoint) {
+// Draws the points both ways and compares the pictures.
+void expectSameStrip(std::vector<Vect> const& points) {
     Trajectory t;
-    std::vector<Vect> points;
-    for (int i = 0; i < 200; ++i) {
-        Vect const p{std::cos(i * 0.1) * (0.2 + 0.004 * i), std::sin(i * 0.13) * 0.8, 0.01 * i};
-        points.push_back(p);
-        t.append(p);
-    }
-    ASSERT_EQ(t.size(), 200u);
+    for (Vect const& p : points) t.append(p);
+    ASSERT_EQ(t.size(), points.size());
     OffscreenGl gl(64, 64);
     glLineWidth(2.0f);
     glColor4d(0.5, 1.0, 1.0, 1.0);
@@ -100,7 +96,28 @@ TEST(Trajectory, DrawsTheSameStripAsOneVertexPerPoint) {
     EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p[1] == 255; }), 100);
     // The vertex array is switched off again.
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
-    // An empty path draws nothing.
+}
+
+TEST(Trajectory, DrawsTheSameStripAsOneVertexPerPoint) {
+    std::vector<Vect> points;
+    for (int i = 0; i < 200; ++i)
+        points.push_back(Vect{std::cos(i * 0.1) * (0.2 + 0.004 * i), std::sin(i * 0.13) * 0.8, 0.01 * i});
+    expectSameStrip(points);
+}
+
+TEST(Trajectory, LongPathsKeepEverySegment) {
+    // Long paths are drawn in pieces of 65536 points: the segments across
+    // the joints (A to B to C, C to D to A) must all be there.
+    Vect const A{-0.8, -0.8, 0}, B{0.8, 0.8, 0}, C{0.8, -0.8, 0}, D{-0.8, 0.8, 0};
+    std::vector<Vect> points(140000, A);
+    points[65535] = B;
+    for (int i = 65536; i < 131070; ++i) points[i] = C;
+    points[131070] = D;
+    expectSameStrip(points);
+}
+
+TEST(Trajectory, EmptyPathDrawsNothing) {
+    OffscreenGl gl(16, 16);
     gl.clear();
     Trajectory().draw();
     EXPECT_EQ(gl.count([](OffscreenGl::Rgba p) { return p[1] != 0; }), 0);
