@@ -6,6 +6,7 @@
 
 #include "render/GlPainter.h"
 #include "viewer/Fenetre.h"
+#include "viewer/Vue_OpenGL.h"
 
 bool GUI::OnInit() {
     auto* frame = new Fenetre(wxString::FromUTF8(viewerTitle), wxSize(800, 600), wxDefaultPosition,
@@ -32,6 +33,9 @@ int runViewer(int argc, char** argv, ViewerSetup const& setup) {
     int status = 1;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();
+        // Closing the window ends the loop with 0; a window closed for want
+        // of OpenGL is a failure.
+        if (Vue_OpenGL::openGlMissing()) status = 1;
     } else {
         wxTheApp->OnExit();
     }

@@ -19,6 +19,8 @@ int const glAttributes[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16
 
 }  // namespace
 
+bool Vue_OpenGL::openGlMissing_ = false;
+
 Vue_OpenGL::Vue_OpenGL(Fenetre* parent, wxSize const& size, wxPoint const& pos, FrontEnd const& frontEnd,
                        std::unique_ptr<Scene> scene)
     : wxGLCanvas(parent, wxID_ANY, glAttributes, pos, size, wxSUNKEN_BORDER | wxFULL_REPAINT_ON_RESIZE),
@@ -50,6 +52,7 @@ void Vue_OpenGL::InitOpenGL() {
     auto context = std::make_unique<wxGLContext>(this);
     if (!context->IsOK() || !SetCurrent(*context)) {
         std::fprintf(stderr, "OpenGL is not available on this display\n");
+        openGlMissing_ = true;
         parentFrame->Close(true);
         return;
     }

@@ -25,6 +25,8 @@ public:
 
     ViewerCore& core() { return core_; }
     bool glReady() const { return context_ != nullptr; }
+    // True once a canvas found no usable OpenGL and closed its window.
+    static bool openGlMissing() { return openGlMissing_; }
 
     static int const TIMER_ID = 12;
 
@@ -43,4 +45,5 @@ private:
     ViewerCore core_;
     std::unique_ptr<wxGLContext> context_;
     wxTimer timer;
+    static bool openGlMissing_;
 };
