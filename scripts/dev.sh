@@ -14,7 +14,7 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev
-  libwxgtk3.2-dev libglu1-mesa-dev libosmesa6-dev
+  libwxgtk3.2-dev libglu1-mesa-dev libosmesa6-dev libx11-dev
   xvfb xauth xdotool openbox x11-utils imagemagick
 )
 

@@ -1,6 +1,7 @@
 #include "viewer/GUI.h"
 
 #include <wx/log.h>
+#include <wx/utils.h>
 
 #include <cstdio>
 
@@ -8,7 +9,27 @@
 #include "viewer/Fenetre.h"
 #include "viewer/Vue_OpenGL.h"
 
+// Last: Xlib defines macros (None, Status, Bool) that other headers use as names.
+#include <X11/Xlib.h>
+
+namespace {
+
+// An X display without the GLX extension cannot host the canvas (the
+// toolkit would only assert); Wayland displays are left to the toolkit.
+bool glxMissing() {
+    wxDisplayInfo const info = wxGetDisplayInfo();
+    if (info.type != wxDisplayX11 || info.dpy == nullptr) return false;
+    int opcode = 0, event = 0, error = 0;
+    return !XQueryExtension(static_cast<Display*>(info.dpy), "GLX", &opcode, &event, &error);
+}
+
+}  // namespace
+
 bool GUI::OnInit() {
+    if (glxMissing()) {
+        std::fprintf(stderr, "%s: the display offers no OpenGL (GLX)\n", setup_.programName.c_str());
+        return false;
+    }
     auto* frame = new Fenetre(wxString::FromUTF8(viewerTitle), wxSize(800, 600), wxDefaultPosition,
                               wxDEFAULT_FRAME_STYLE, setup_);
     SetTopWindow(frame);

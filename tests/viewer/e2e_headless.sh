@@ -1,17 +1,60 @@
 #!/usr/bin/env bash
-# Without a display each viewer says so in one line and fails cleanly.
+# Without a display, or on a display without OpenGL, each viewer says so in
+# one line on standard error and fails cleanly.
+#   e2e_headless.sh PROGRAM...
 set -uo pipefail
 failures=0
-for program in "$@"; do
-  err="$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" 2>&1 >/dev/null)"
+
+# expect_refusal WHAT WORD PROGRAM [ENV...]
+expect_refusal() {
+  local what="$1" word="$2" program="$3"
+  shift 3
+  local err status lines
+  err="$(env "$@" timeout 60 "$program" 2>&1 >/dev/null)"
   status=$?
   lines="$(printf '%s\n' "$err" | grep -c .)"
-  # 1 and 2 are ordinary failures; 128 and above would be a signal.
-  if ((status >= 1 && status < 128)) && ((lines == 1)) && [[ "$err" == *"no display"* ]]; then
-    echo "ok   - $(basename "$program"): $err (status $status)"
+  # 1 and 2 are ordinary failures; 124 a hang; 128 and above a signal.
+  if ((status >= 1 && status < 124)) && ((lines == 1)) && [[ "$err" == *"$word"* ]]; then
+    echo "ok   - $(basename "$program") $what: $err (status $status)"
   else
-    echo "FAIL - $(basename "$program"): status $status, $lines line(s): $err"
+    echo "FAIL - $(basename "$program") $what: status $status, $lines line(s): $err"
     failures=$((failures + 1))
   fi
+}
+
+# A display number nobody serves.
+closed=4999
+while [[ -e /tmp/.X11-unix/X$closed ]]; do closed=$((closed + 1)); done
+for program in "$@"; do
+  expect_refusal "without a display" "no display" "$program" -u DISPLAY -u WAYLAND_DISPLAY
+  expect_refusal "with a display that cannot be opened" "no display" "$program" -u WAYLAND_DISPLAY DISPLAY=":$closed"
 done
+
+# A virtual display without the GLX extension.
+xvfb_pid=""
+for n in $(seq $((600 + RANDOM % 300)) 999); do
+  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+  Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp -extension GLX >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    xdpyinfo -display ":$n" >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+  if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+    for program in "$@"; do
+      expect_refusal "without OpenGL" "OpenGL" "$program" -u WAYLAND_DISPLAY DISPLAY=":$n"
+    done
+    break
+  fi
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+done
+if [[ -n "$xvfb_pid" ]]; then
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+else
+  echo "FAIL - could not start Xvfb"
+  failures=$((failures + 1))
+fi
 ((failures == 0))
