@@ -20,7 +20,7 @@ status=$?
 
 check "the window closes with status 0" test "$status" -eq 0
 check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zarn 2011-2012"
-read -r w h sw sh <"$out/geometry"
+read -r w h sw sh _ <"$out/geometry"
 check "the window starts full screen (${w}x$h on ${sw}x$sh)" test "$w" -eq "$sw" -a "$h" -eq "$sh"
 
 # The welcome text is drawn in (0.5, 1, 1): many cyan-white pixels.
