@@ -10,8 +10,8 @@
 #   keydown KEY / keyup KEY
 #   move X Y            pointer to (X, Y) inside the window
 #   drag X1 Y1 X2 Y2    left button pressed at (X1, Y1), moved to (X2, Y2)
-#                       twenty times over two seconds (a viewer that warps the
-#                       pointer back sees twenty moves), then released
+#                       200 times over about five seconds (a viewer that warps
+#                       the pointer back sees 200 moves), then released
 #   shot FILE           screenshot of the window (PNG)
 #   geometry FILE       write "WIDTH HEIGHT SCREENW SCREENH OUTERW OUTERH": the
 #                       window's client size, the screen's, and the window's
@@ -124,13 +124,13 @@ while (($# > 0)); do
     keyup) xdotool keyup "$1"; shift ;;
     move) xdotool mousemove --window "$window" "$1" "$2"; shift 2 ;;
     drag)
-      xdotool mousemove --window "$window" "$1" "$2" mousedown 1
-      for _ in $(seq 20); do
-        sleep 0.1
-        xdotool mousemove --window "$window" "$3" "$4"
+      # Moves alternate between two neighbouring points, so each is a real
+      # move even when the viewer has not warped the pointer back yet.
+      moves=()
+      for i in $(seq 200); do
+        moves+=(mousemove --window "$window" "$(($3 + i % 2))" "$4" sleep 0.02)
       done
-      sleep 0.1
-      xdotool mouseup 1
+      xdotool mousemove --window "$window" "$1" "$2" mousedown 1 "${moves[@]}" mouseup 1
       shift 4
       ;;
     shot) import -silent -window "$window" "$1"; shift ;;

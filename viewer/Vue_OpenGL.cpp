@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <wx/dcclient.h>
+#include <wx/utils.h>
 
 #include <cstdio>
 
@@ -92,8 +93,18 @@ void Vue_OpenGL::OnMouseMotion(wxMouseEvent& event) {
     if (core_.frontEnd.mouse == MouseStyle::Joystick) {
         core_.joystickMotion(event.GetX(), event.GetY(), s.x, s.y);
     } else if (event.LeftIsDown()) {
+        wxPoint const p = event.GetPosition();
+        if (p == warpEcho_) {
+            // The motion the warp itself caused: the pointer is at the
+            // centre, the turn inputs go back to 0. Warping again would only
+            // echo again, for ever (the echo may land a pixel off the centre,
+            // the canvas border counting in one coordinate system only).
+            core_.lookMotion(s.x / 2, s.y / 2, s.x, s.y);
+            return;
+        }
         WarpPointer(s.x / 2, s.y / 2);
-        core_.lookMotion(event.GetX(), event.GetY(), s.x, s.y);
+        warpEcho_ = ScreenToClient(wxGetMousePosition());
+        core_.lookMotion(p.x, p.y, s.x, s.y);
     }
 }
 

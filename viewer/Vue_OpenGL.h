@@ -45,5 +45,7 @@ private:
     ViewerCore core_;
     std::unique_ptr<wxGLContext> context_;
     wxTimer timer;
+    // Where the motion event caused by the last pointer warp lands.
+    wxPoint warpEcho_{-1, -1};
     static bool openGlMissing_;
 };
