@@ -10,8 +10,8 @@
 #   keydown KEY / keyup KEY
 #   move X Y            pointer to (X, Y) inside the window
 #   drag X1 Y1 X2 Y2    left button pressed at (X1, Y1), moved to (X2, Y2)
-#                       200 times over about five seconds (a viewer that warps
-#                       the pointer back sees 200 moves), then released
+#                       30 times over about a second (a viewer that warps
+#                       the pointer back sees 30 moves), then released
 #   shot FILE           screenshot of the window (PNG)
 #   geometry FILE       write "WIDTH HEIGHT SCREENW SCREENH OUTERW OUTERH": the
 #                       window's client size, the screen's, and the window's
@@ -127,7 +127,7 @@ while (($# > 0)); do
       # Moves alternate between two neighbouring points, so each is a real
       # move even when the viewer has not warped the pointer back yet.
       moves=()
-      for i in $(seq 200); do
+      for i in $(seq 30); do
         moves+=(mousemove --window "$window" "$(($3 + i % 2))" "$4" sleep 0.02)
       done
       xdotool mousemove --window "$window" "$1" "$2" mousedown 1 "${moves[@]}" mouseup 1

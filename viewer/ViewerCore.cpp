@@ -69,6 +69,7 @@ void ViewerCore::lookMotion(int x, int y, int w, int h) {
     MouseTurn const t = mouseLookTurn(x, y, w, h);
     camera.RotateTheta(t.theta);
     camera.RotatePhi(t.phi);
+    lookTurnPending_ = true;
 }
 
 void ViewerCore::mouseCaptureLost() {
@@ -85,6 +86,12 @@ bool ViewerCore::tick(double interval) {
         stepped = true;
     }
     camera.update(interval);
+    if (lookTurnPending_) {
+        // The pointer is back at the centre.
+        camera.RotateTheta(0);
+        camera.RotatePhi(0);
+        lookTurnPending_ = false;
+    }
     return stepped;
 }
 

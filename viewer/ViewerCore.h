@@ -43,8 +43,13 @@ public:
     // Pointer moved to (x, y) in a w × h canvas, joystick style: steers
     // while the mouse control is on, releases the turn inputs otherwise.
     void joystickMotion(int x, int y, int w, int h);
-    // Pointer moved with the left button held, mouse-look style (the canvas
-    // warps the pointer back to the centre).
+    // Pointer moved with the left button held, mouse-look style: the offset
+    // from the centre sets the turn inputs, and the canvas warps the pointer
+    // back to the centre. That warp's own motion event would set the inputs
+    // back to 0, but the toolkit may merge it with others or deliver it
+    // before any tick has used the turn; so the inputs go back to 0 after the
+    // next tick instead: every move turns the view for one tick, and the view
+    // stops turning when the mouse stops.
     void lookMotion(int x, int y, int w, int h);
     // The mouse capture was taken away: the mouse control turns off and the
     // turn inputs are released.
@@ -77,4 +82,6 @@ public:
 
 private:
     WindowRequest apply(Action const& a);
+
+    bool lookTurnPending_ = false;
 };

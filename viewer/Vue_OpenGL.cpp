@@ -94,14 +94,11 @@ void Vue_OpenGL::OnMouseMotion(wxMouseEvent& event) {
         core_.joystickMotion(event.GetX(), event.GetY(), s.x, s.y);
     } else if (event.LeftIsDown()) {
         wxPoint const p = event.GetPosition();
-        if (p == warpEcho_) {
-            // The motion the warp itself caused: the pointer is at the
-            // centre, the turn inputs go back to 0. Warping again would only
-            // echo again, for ever (the echo may land a pixel off the centre,
-            // the canvas border counting in one coordinate system only).
-            core_.lookMotion(s.x / 2, s.y / 2, s.x, s.y);
-            return;
-        }
+        // The motion the warp itself caused: the core releases the turn after
+        // the next tick instead. Warping again would only echo again, for
+        // ever (the echo may land a pixel off the centre, the canvas border
+        // counting in one coordinate system only).
+        if (p == warpEcho_) return;
         WarpPointer(s.x / 2, s.y / 2);
         warpEcho_ = ScreenToClient(wxGetMousePosition());
         core_.lookMotion(p.x, p.y, s.x, s.y);

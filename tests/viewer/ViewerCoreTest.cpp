@@ -187,4 +187,25 @@ TEST(EarlierViewerCore, MouseLookTurnsWithoutRoll) {
     EXPECT_EQ(core->camera.phiInput, 0.0);
 }
 
+TEST(EarlierViewerCore, EachLookMoveTurnsForOneTick) {
+    auto core = quorvexviewCore();
+    core->lookMotion(600, 287, 800, 574);
+    EXPECT_EQ(core->camera.phiInput, 0.5);
+    // The tick uses the input, then the pointer counts as back at the centre.
+    core->tick(20);
+    EXPECT_EQ(core->camera.phiInput, 0.0);
+    double const turned = core->camera.phi;
+    EXPECT_GT(turned, 0.0);
+    // Without further moves the turn dies away: the speed decays by 0.7 a tick.
+    for (int i = 0; i < 100; ++i) core->tick(20);
+    EXPECT_NEAR(core->camera.phiSpeed, 0.0, 1e-12);
+    double const settled = core->camera.phi;
+    core->tick(20);
+    EXPECT_NEAR(core->camera.phi, settled, 1e-12);
+    // Keys are not touched by it: a held Up survives the tick.
+    core->keyDown(keys::Up, false, false);
+    core->tick(20);
+    EXPECT_EQ(core->camera.thetaInput, 1.0);
+}
+
 }  // namespace

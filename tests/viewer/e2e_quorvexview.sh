@@ -12,7 +12,7 @@ out="$(mktemp -d)"
 "$xrun" "$program" \
   title "$out/title" geometry "$out/geometry" \
   wait 1 keydown shift+s wait 1 keyup shift+s wait 5 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
-  drag 399 287 700 287 wait 1 shot "$out/turned.png" \
+  drag 399 287 460 287 wait 1 shot "$out/turned.png" \
   keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" \
   key l wait 1 shot "$out/physics0.png" wait 1 shot "$out/physics1.png" \
   key l wait 1.5 shot "$out/stopped0.png" wait 1.5 shot "$out/stopped1.png" \
