@@ -64,8 +64,8 @@ std::ostream& ObjC::writeChargeBlock(std::ostream& os) {
 
 std::ostream& ObjC::cdisp(std::ostream& os) { return writeChargeBlock(os); }
 
-ObjCG::ObjCG(std::set<Obj*>& gravSet_, std::set<ObjC*>& chargeSet_, Vect const& X_, double const& m_,
-             double const& c_, Vect const& dx_, Vect const& ang_, Vect const& mcin_)
+ObjCG::ObjCG(std::set<Obj*>& gravSet_, std::set<ObjC*>& chargeSet_, Vect const& X_, double const& m_, double const& c_,
+             Vect const& dx_, Vect const& ang_, Vect const& mcin_)
     : Obj(X_, m_, dx_, ang_, mcin_),
       ObjC(chargeSet_, X_, m_, c_, dx_, ang_, mcin_),
       ObjG(gravSet_, X_, m_, dx_, ang_, mcin_) {}
