@@ -51,6 +51,15 @@ protected:
     double k1;
     double L0;
     EngineRules rules;
+
+private:
+    // The law on vectors of any dimension (the usual 3-D case runs on raw
+    // components with the same operations).
+    void forceAnyDimension();
+    // The earlier rules' magnitude at length len.
+    double saturatingMagnitude(double len) const;
+    // The critical damping root for the ends that accept translation forces.
+    double dampingRoot(bool t1, bool t2) const;
 };
 
 // An undamped linear spring that breaks when its tension (len - L0) k1
