@@ -22,15 +22,15 @@ std::unique_ptr<Top> build(Workload w) {
     auto t = std::make_unique<Top>();
     Obj* picked[5];
     switch (w) {
-        case Workload::lattice:
-            buildFallingLattice(t->sys);
-            break;
-        case Workload::charges:
-            buildChargeCloud(t->sys, 1000);
-            break;
-        case Workload::pendulums:
-            buildPendulumScene(t->sys, picked);
-            break;
+    case Workload::lattice:
+        buildFallingLattice(t->sys);
+        break;
+    case Workload::charges:
+        buildChargeCloud(t->sys, 1000);
+        break;
+    case Workload::pendulums:
+        buildPendulumScene(t->sys, picked);
+        break;
     }
     return t;
 }

@@ -106,25 +106,25 @@ double Matrix::det(unsigned int const& depth) const {
     }
     auto m = [this](unsigned int i, unsigned int j) { return get(i, j); };
     switch (rows_) {
-        case 0:
-            return 0.0;
-        case 1:
-            return m(0, 0);
-        case 2:
-            return m(0, 0) * m(1, 1) - m(0, 1) * m(1, 0);
-        case 3:
-            // Rule of Sarrus, terms accumulated left to right.
-            return m(0, 0) * m(1, 1) * m(2, 2) + m(0, 1) * m(1, 2) * m(2, 0) + m(0, 2) * m(1, 0) * m(2, 1) -
-                   m(0, 0) * m(1, 2) * m(2, 1) - m(0, 1) * m(1, 0) * m(2, 2) - m(0, 2) * m(1, 1) * m(2, 0);
-        default: {
-            // Cofactor expansion along the first column.
-            double s = 0.0;
-            for (unsigned int i = 0; i < rows_; ++i) {
-                double const sign = (i % 2 == 0) ? 1.0 : -1.0;
-                s += sign * m(i, 0) * min(i, 0).det(depth + 1);
-            }
-            return s;
+    case 0:
+        return 0.0;
+    case 1:
+        return m(0, 0);
+    case 2:
+        return m(0, 0) * m(1, 1) - m(0, 1) * m(1, 0);
+    case 3:
+        // Rule of Sarrus, terms accumulated left to right.
+        return m(0, 0) * m(1, 1) * m(2, 2) + m(0, 1) * m(1, 2) * m(2, 0) + m(0, 2) * m(1, 0) * m(2, 1) -
+               m(0, 0) * m(1, 2) * m(2, 1) - m(0, 1) * m(1, 0) * m(2, 2) - m(0, 2) * m(1, 1) * m(2, 0);
+    default: {
+        // Cofactor expansion along the first column.
+        double s = 0.0;
+        for (unsigned int i = 0; i < rows_; ++i) {
+            double const sign = (i % 2 == 0) ? 1.0 : -1.0;
+            s += sign * m(i, 0) * min(i, 0).det(depth + 1);
         }
+        return s;
+    }
     }
 }
 

@@ -36,17 +36,17 @@ Spring* System::addSpring(Obj& a, Obj& b, double const& k, double const& L0, int
                           double const& p7, double const& p8) {
     std::unique_ptr<Spring> made;
     switch (kind) {
-        case 0:
-            made = std::make_unique<Spring>(a, b, k, L0);
-            break;
-        case 1:
-            made = std::make_unique<SpringDeform>(*this, a, b, k, p6, L0, p7, p8);
-            break;
-        case 2:
-            made = std::make_unique<SpringBreak>(*this, a, b, k, L0, p8);
-            break;
-        default:
-            return nullptr;
+    case 0:
+        made = std::make_unique<Spring>(a, b, k, L0);
+        break;
+    case 1:
+        made = std::make_unique<SpringDeform>(*this, a, b, k, p6, L0, p7, p8);
+        break;
+    case 2:
+        made = std::make_unique<SpringBreak>(*this, a, b, k, L0, p8);
+        break;
+    default:
+        return nullptr;
     }
     Spring* spring = made.get();
     spring->setRules(rules);

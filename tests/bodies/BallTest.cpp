@@ -1,3 +1,5 @@
+#include "bodies/Ball.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <sstream>
 #include <vector>
 
-#include "bodies/Ball.h"
 #include "bodies/Painter.h"
 #include "bodies/Portal.h"
 

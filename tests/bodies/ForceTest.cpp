@@ -1,10 +1,10 @@
+#include "bodies/Force.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <set>
 #include <sstream>
-
-#include "bodies/Force.h"
 
 namespace {
 

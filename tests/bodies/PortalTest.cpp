@@ -1,8 +1,8 @@
+#include "bodies/Portal.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "bodies/Portal.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
+#include "systems/InsertionSet.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "systems/InsertionSet.h"
 
 namespace {
 

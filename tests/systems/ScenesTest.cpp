@@ -1,8 +1,8 @@
+#include "systems/Scenes.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
-
-#include "systems/Scenes.h"
 
 namespace {
 

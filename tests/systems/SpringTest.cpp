@@ -1,3 +1,5 @@
+#include "systems/Spring.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "bodies/Painter.h"
-#include "systems/Spring.h"
 #include "systems/System.h"
 
 namespace {

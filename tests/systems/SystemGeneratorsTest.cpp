@@ -1,11 +1,11 @@
+#include "systems/System.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <set>
 #include <string>
 #include <vector>
-
-#include "systems/System.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "systems/System.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 
 #include "bodies/Ball.h"
 #include "bodies/Painter.h"
-#include "systems/System.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
+#include "systems/Universe.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "bodies/Painter.h"
-#include "systems/Universe.h"
 
 namespace {
 
