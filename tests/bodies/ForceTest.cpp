@@ -135,6 +135,28 @@ TEST(ChargedBody, InitClearsFieldsAndForceAndTheDumpShowsThem) {
     EXPECT_NE(after.str().find("ElecF : 0 0 0 \nMagnF : 0 0 0 \n"), std::string::npos);
 }
 
+TEST(OtherDimensions, PlanarBodiesFollowTheVectorRules) {
+    Sets s;
+    ObjCG src(s.objs, s.objCs, Vect{0, 0}, 2.0, 1e-6, Vect{0, 0}, Vect(3), Vect(3));
+    ObjCG o(s.objs, s.objCs, Vect{3, 4}, 5.0, 1e-6, Vect{0, 0}, Vect(3), Vect(3));
+    s.add(src), s.add(o);
+    src.init(), o.init();
+    src.force();
+    // d = (-3, -4), |d|^2 = 25: a pull of ((2 G) / 25) 5 along d / 5, added
+    // to the three-component force; the field points along (3, 4) / 5.
+    double const pull = ((2.0 * G) / 25.0) * 5.0;
+    EXPECT_EQ(o.getF(), (Vect{(-3 * (1 / 5.0)) * pull, (-4 * (1 / 5.0)) * pull, 0}));
+    double const field = 1e-6 * 1e12 / (25.0 * coulombDivisor);
+    EXPECT_NEAR(o.getElecF().get(0), 0.6 * field, 1e-9);
+    EXPECT_NEAR(o.getElecF().get(1), 0.8 * field, 1e-9);
+    EXPECT_EQ(o.getElecF().get(2), 0.0);
+    o.setRules(EngineRules::earlier());
+    o.update(1.0);
+    EXPECT_EQ(o.getX().getDim(), 3u);
+    EXPECT_NEAR(o.getdx().get(1), (-0.8 * pull + 1e-6 * 0.8 * field) / 5.0, 1e-15);
+    EXPECT_NEAR(o.getX().get(1), 4.0 + o.getdx().get(1), 1e-15);
+}
+
 TEST(ChargedBody, EarlierRulesKeepTheTorqueOnInit) {
     Sets s;
     ObjCG b = s.make(Vect(3), 1.0, 1.0);

@@ -69,6 +69,27 @@ TEST(PlainSpring, NothingWhenNeitherEndMovesAndNoNaNWhenEndsCoincide) {
     EXPECT_EQ(d.getF(), Vect(3));
 }
 
+TEST(PlainSpring, PlanarBodiesUseTheSameLaw) {
+    Obj anchor(Vect{0, 0}, 1.0, Vect{0, 0}, Vect(3), Vect(3));
+    Obj bob(Vect{3, 4}, 1.0, Vect{0, 1}, Vect(3), Vect(3));
+    anchor.init(), bob.init();
+    anchor.enableTranslationForce(false);
+    Spring s(bob, anchor, 2.0, 4.0);
+    s.force();
+    // len 5, u = (-0.6, -0.8), w = (V2 - V1) . u = 0.8 (the bob moves away):
+    // 2 (5 - 4) + sqrt(2 x 1) (0.8 + 0.8), pulling the bob along u.
+    double const magnitude = 2.0 + std::sqrt(2.0) * 1.6;
+    EXPECT_NEAR(bob.getF().get(0), -0.6 * magnitude, 1e-12);
+    EXPECT_NEAR(bob.getF().get(1), -0.8 * magnitude, 1e-12);
+    EXPECT_EQ(bob.getF().get(2), 0.0);
+    Spring saturating(bob, anchor, 2.0, 4.0);
+    saturating.setRules(EngineRules::earlier());
+    bob.init();
+    saturating.force();
+    // e = 2, f = 2 (4 + 1)^4 = 1250.
+    EXPECT_NEAR(bob.getF().get(1), -0.8 * (2.0 * 1250.0) / std::sqrt(4.0 + 1250.0 * 1250.0), 1e-12);
+}
+
 TEST(PlainSpring, EarlierRulesSaturate) {
     Obj a = body(Vect{0, 0, 0}, 1.0);
     Obj b = body(Vect{0, 1.5, 0}, 1.0, Vect{0, 7, 0});
