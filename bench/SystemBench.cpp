@@ -3,17 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <set>
 
 #include "bench/FlatStep.h"
 #include "systems/Scenes.h"
+#include "systems/Universe.h"
 
 namespace {
 
+// A top-level system with the sets it needs.
 struct Top {
-    std::set<Obj*> rootObjs;
-    std::set<ObjC*> rootObjCs;
-    System sys{1, rootObjs, rootObjCs, Vect(3), Vect(3)};
+    Universe universe;
+    System& sys = *universe.get();
 };
 
 enum class Workload { lattice, charges, pendulums };

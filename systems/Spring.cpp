@@ -39,19 +39,12 @@ void Spring::force() {
     double len = std::sqrt(len2);
     if (len == 0.0) len = 1e-65;
     double const inv = 1.0 / len;
+    double const* v1 = V1.data();
+    double const* v2 = V2.data();
+    double w = 0.0;
+    for (int k = 0; k < 3; ++k) w += (v2[k] + (-v1[k])) * (axis[k] * inv);
     double magnitude;
-    if (rules.saturatingSpring) {
-        magnitude = saturatingMagnitude(len);
-    } else {
-        bool const t1 = obj1->translationForceEnabled();
-        bool const t2 = obj2->translationForceEnabled();
-        if (!t1 && !t2) return;
-        double const* v1 = V1.data();
-        double const* v2 = V2.data();
-        double w = 0.0;
-        for (int k = 0; k < 3; ++k) w += (v2[k] + (-v1[k])) * (axis[k] * inv);
-        magnitude = k1 * (len - L0) + dampingRoot(t1, t2) * (w + w);
-    }
+    if (!magnitudeAt(len, w, magnitude)) return;
     double const f[3] = {(axis[0] * magnitude) * inv, (axis[1] * magnitude) * inv, (axis[2] * magnitude) * inv};
     obj1->addCentralF(f[0], f[1], f[2]);
     obj2->addCentralF(-f[0], -f[1], -f[2]);
@@ -61,31 +54,30 @@ void Spring::forceAnyDimension() {
     Vect const axis = obj2->getX() - obj1->getX();
     double len = axis.norme();
     if (len == 0.0) len = 1e-65;
+    Vect const u = axis / len;
+    double const w = (obj2->getdx() - obj1->getdx()) * u;
     double magnitude;
-    if (rules.saturatingSpring) {
-        magnitude = saturatingMagnitude(len);
-    } else {
-        bool const t1 = obj1->translationForceEnabled();
-        bool const t2 = obj2->translationForceEnabled();
-        if (!t1 && !t2) return;
-        Vect const u = axis / len;
-        double const w = (obj2->getdx() - obj1->getdx()) * u;
-        magnitude = k1 * (len - L0) + dampingRoot(t1, t2) * (w + w);
-    }
+    if (!magnitudeAt(len, w, magnitude)) return;
     apply((magnitude * axis) / len);
 }
 
-double Spring::saturatingMagnitude(double len) const {
-    double const e = k1 * (len - L0);
-    double const f = k1 * std::pow(L0 + 1, 4);
-    double const den = std::sqrt(e * e + f * f);
-    return den == 0.0 ? 0.0 : (e * f) / den;
-}
-
-double Spring::dampingRoot(bool t1, bool t2) const {
+bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
+    if (rules.saturatingSpring) {
+        double const e = k1 * (len - L0);
+        double const f = k1 * std::pow(L0 + 1, 4);
+        double const den = std::sqrt(e * e + f * f);
+        magnitude = den == 0.0 ? 0.0 : (e * f) / den;
+        return true;
+    }
+    bool const t1 = obj1->translationForceEnabled();
+    bool const t2 = obj2->translationForceEnabled();
+    if (!t1 && !t2) return false;
     double const m1 = obj1->getM(), m2 = obj2->getM();
-    if (t1 && t2) return std::sqrt(((k1 * m1) * m2) / (m2 + m1));
-    return t1 ? std::sqrt(k1 * m1) : std::sqrt(k1 * m2);
+    double const root = t1 && t2 ? std::sqrt(((k1 * m1) * m2) / (m2 + m1))
+                        : t1     ? std::sqrt(k1 * m1)
+                                 : std::sqrt(k1 * m2);
+    magnitude = k1 * (len - L0) + root * (w + w);
+    return true;
 }
 
 void Spring::disp() { painter().spring(obj1->getX(), obj2->getX(), k1, L0); }

@@ -56,10 +56,9 @@ private:
     // The law on vectors of any dimension (the usual 3-D case runs on raw
     // components with the same operations).
     void forceAnyDimension();
-    // The earlier rules' magnitude at length len.
-    double saturatingMagnitude(double len) const;
-    // The critical damping root for the ends that accept translation forces.
-    double dampingRoot(bool t1, bool t2) const;
+    // The magnitude at length len and lengthening rate w (unused by the
+    // earlier rules); false when neither end accepts translation forces.
+    bool magnitudeAt(double len, double w, double& magnitude) const;
 };
 
 // An undamped linear spring that breaks when its tension (len - L0) k1

@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 #include <new>
-#include <set>
 
 #include "systems/Scenes.h"
+#include "systems/Universe.h"
 
 namespace {
 std::size_t allocations = 0;
@@ -36,10 +36,10 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
+// A top-level system with the sets it needs.
 struct Top {
-    std::set<Obj*> rootObjs;
-    std::set<ObjC*> rootObjCs;
-    System sys{1, rootObjs, rootObjCs, Vect(3), Vect(3)};
+    Universe universe;
+    System& sys = *universe.get();
 };
 
 std::size_t allocationsIn(System& sys, double dt, int steps) {

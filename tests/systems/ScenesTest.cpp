@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include "systems/Universe.h"
 
 namespace {
 
+// A top-level system with the sets it needs.
 struct Top {
-    std::set<Obj*> rootObjs;
-    std::set<ObjC*> rootObjCs;
-    System sys{1, rootObjs, rootObjCs, Vect(3), Vect(3)};
+    Universe universe;
+    System& sys = *universe.get();
 };
 
 TEST(PendulumScene, BodiesPickedBodiesAndTheHeavyAttractor) {

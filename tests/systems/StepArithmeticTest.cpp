@@ -2,17 +2,16 @@
 // over flat arrays (the benchmark yardstick), whatever shortcuts it takes.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "bench/FlatStep.h"
 #include "systems/Scenes.h"
+#include "systems/Universe.h"
 
 namespace {
 
+// A top-level system with the sets it needs.
 struct Top {
-    std::set<Obj*> rootObjs;
-    std::set<ObjC*> rootObjCs;
-    System sys{1, rootObjs, rootObjCs, Vect(3), Vect(3)};
+    Universe universe;
+    System& sys = *universe.get();
 };
 
 void expectSameSteps(System& sys, double dt, int steps) {

@@ -3,19 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 #include <string>
 #include <vector>
+
+#include "systems/Universe.h"
 
 namespace {
 
 constexpr double root2 = 1.4142135623730951;
 constexpr double root3 = 1.7320508075688772;
 
+// A top-level system with the sets it needs.
 struct Top {
-    std::set<Obj*> rootObjs;
-    std::set<ObjC*> rootObjCs;
-    System sys{1, rootObjs, rootObjCs, Vect(3), Vect(3)};
+    Universe universe;
+    System& sys = *universe.get();
 };
 
 // A spring as (index of obj1, index of obj2, rest length), indices into list.

@@ -10,21 +10,22 @@
 
 #include "bodies/Ball.h"
 #include "bodies/Painter.h"
+#include "systems/Universe.h"
 
 namespace {
 
 constexpr double G = 6.673e-11;
 
-// A top-level system with the two parent sets it needs.
+// A top-level system with the sets it needs.
 struct Top {
-    std::set<Obj*> rootObjs;
-    std::set<ObjC*> rootObjCs;
-    System sys{1, rootObjs, rootObjCs, Vect(3), Vect(3)};
+    Universe universe;
+    System& sys = *universe.get();
 };
 
 TEST(AddObj, SetMembershipsFollowTheFlags) {
-    Top t;
-    System& s = t.sys;
+    std::set<Obj*> rootObjs;
+    std::set<ObjC*> rootObjCs;
+    System s(1, rootObjs, rootObjCs, Vect(3), Vect(3));
     ObjCG* hidden = s.addObj(Vect(3), Vect(3), 1.0, 0.0, false, 0.0, false);
     ObjCG* shown = s.addObj(Vect(3), Vect(3), 1.0, 0.0, false, 0.0, true);
     ObjCG* acting = s.addObj(Vect(3), Vect(3), 1.0, 0.0, true, 0.0, false);
@@ -39,7 +40,8 @@ TEST(AddObj, SetMembershipsFollowTheFlags) {
     EXPECT_TRUE(s.forces.contains(charged));
     EXPECT_TRUE(s.forces.contains(nanCharge));
     EXPECT_EQ(s.objCs, (std::set<ObjC*>{charged, nanCharge}));
-    EXPECT_TRUE(t.rootObjs.empty());
+    EXPECT_TRUE(rootObjs.empty());
+    EXPECT_TRUE(rootObjCs.empty());
     EXPECT_EQ(charged->getC(), -2.0);
 }
 
