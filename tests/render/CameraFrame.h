@@ -7,7 +7,9 @@
 
 // A 160 x 90 picture (the camera's 16:9) in the viewers' GL state, black
 // before the first frame. frame() runs the start of a paint: depth cleared,
-// identity modelview, then look().
+// identity modelview, then look(). For a camera at rest at the origin, the
+// eye-frame point (x, y, z) lands on pixel (W/2 - W/2 y / (x aspect),
+// H/2 + H/2 z / x) with the initial 90-degree field of view.
 class CameraFrame {
 public:
     static constexpr int W = 160;
@@ -25,8 +27,5 @@ public:
         camera.look();
     }
 
-    // A point a distance ahead of the eye at rest lands on pixel
-    // (W/2 - W/2 y / (x aspect), H/2 + H/2 z / x) with the initial 90-degree
-    // field of view.
     OffscreenGl gl;
 };
