@@ -1,0 +1,72 @@
+#include "render/Camera.h"
+
+#include <cmath>
+
+namespace {
+constexpr double pi = 3.14159265358979323846;
+// Beyond this many steps the wrap first drops whole steps at once.
+constexpr double maxWrapSteps = 1e6;
+}  // namespace
+
+double hyperbolicLimit(double const& a, double const& b) { return a * b / std::sqrt(b * b + 2 * a); }
+
+Camera::Camera(CameraProfile const& profile)
+    : Obj(Vect(3u), 1.0, Vect(3u), Vect(3u), Vect(3u)), zNear(profile.zNear), profile_(profile) {}
+
+// Whole steps (five turns, or one on the earlier camera) leave the
+// orientation unchanged. Non-finite angles are left alone: no number of
+// steps would bring them back, and the loops would never end.
+double Camera::wrap(double a) const {
+    double const limit = profile_.angleLimit;
+    double const step = profile_.angleStep;
+    if (!std::isfinite(a)) return a;
+    if (std::fabs(a) > limit + maxWrapSteps * step) a = std::fmod(a, step);
+    while (a < -limit) a += step;
+    while (a > limit) a -= step;
+    return a;
+}
+
+// One step of dt milliseconds, in this order (the order fixes every bit):
+//   speed <- speed + (input dt/25 - 0.3 speed);  angle <- angle + speed dt/10
+//   for pitch and heading; the roll adds the pull -0.05 rho (rho before the
+//   step) and damps by 0.7; every angle is then wrapped.
+//   focus, perspective, motionBlur advance by rate dt.
+//   D = w (cos h, sin -h, 0) + s (cos(pi/2 - h), sin(pi/2 - h), 0) + jump,
+//   h the new heading in radians; F += thrust speedFactor D, F += -0.005 dx;
+//   the body steps, then F is cleared (which also drops its weight).
+void Camera::update(double const& dt) {
+    thetaSpeed = thetaSpeed + (thetaInput * dt / 25 - 0.3 * thetaSpeed);
+    theta = wrap(theta + thetaSpeed * dt / 10);
+
+    phiSpeed = phiSpeed + (phiInput * dt / 25 - 0.3 * phiSpeed);
+    phi = wrap(phi + phiSpeed * dt / 10);
+
+    rhoSpeed = rhoSpeed + (rhoInput * dt / 25 - 0.7 * rhoSpeed - 0.05 * rho);
+    rho = wrap(rho + rhoSpeed * dt / 10);
+
+    focus += focusRate * dt;
+    perspective += perspectiveRate * dt;
+    motionBlur += motionBlurRate * dt;
+
+    double const h = phi * 2 * pi / 360;
+    Vect drive(3u);
+    drive += walkInput.get(0) * Vect{std::cos(h), std::sin(-h), 0.0};
+    drive += strafeInput.get(1) * Vect{std::cos(pi / 2 - h), std::sin(pi / 2 - h), 0.0};
+    drive += jumpInput;
+
+    addF((thrust * speedFactor) * drive, Vect(3u));
+    addF(-0.005 * getdx(), Vect(3u));
+    Obj::update(dt);
+    setF(Vect(3u));
+}
+
+double Camera::fovy() const {
+    double const h = phi * 2 * pi / 360;
+    double const k = 1000 * (getdx() * Vect{std::cos(h), std::sin(-h), 0.0});
+    double const f = perspective - hyperbolicLimit(k, 10);
+    // Past a forward speed of 0.05 per millisecond the root has no real
+    // value; just below it the field of view grows without bound, so NaN
+    // takes the wide end.
+    if (std::isnan(f)) return maxFovy;
+    return f < minFovy ? minFovy : (f > maxFovy ? maxFovy : f);
+}
