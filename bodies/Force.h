@@ -21,8 +21,7 @@ class ObjG : public virtual Obj, public virtual Force {
 public:
     // gravSet is the body set of the creating system; it is neither owned
     // nor modified (the system decides membership).
-    ObjG(std::set<Obj*>& gravSet, Vect const& X, double const& m, Vect const& dx, Vect const& ang,
-         Vect const& mcin);
+    ObjG(std::set<Obj*>& gravSet, Vect const& X, double const& m, Vect const& dx, Vect const& ang, Vect const& mcin);
 
     // Pulls every other body o of gravSet toward this one with
     // ((m G) / |d|^2) m_o along d = X - X_o; coincident bodies are skipped.
@@ -39,8 +38,8 @@ protected:
 class ObjC : public virtual Obj, public virtual Force {
 public:
     // chargeSet is the charged set of the creating system; not owned.
-    ObjC(std::set<ObjC*>& chargeSet, Vect const& X, double const& m, double const& c, Vect const& dx,
-         Vect const& ang, Vect const& mcin);
+    ObjC(std::set<ObjC*>& chargeSet, Vect const& X, double const& m, double const& c, Vect const& dx, Vect const& ang,
+         Vect const& mcin);
 
     // Adds to every other charged body o of chargeSet the field
     // ((u c) 1e12) / (|d|^2 111.2626454195361), u the unit vector of

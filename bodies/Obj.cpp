@@ -6,6 +6,13 @@
 #include "bodies/Painter.h"
 #include "numerics/Rand.h"
 
+void Obj::clearToZero3(Vect& v) {
+    if (v.getDim() == 3)
+        v.set0();
+    else
+        v = Vect(3u);
+}
+
 Obj::Obj(Vect const& X_, double const& m_, Vect const& dx_, Vect const& ang_, Vect const& mcin_)
     : X(X_), dx(dx_), m(m_), ang(ang_), mcin(mcin_) {}
 
@@ -27,8 +34,8 @@ std::ostream& Obj::writeObjBlock(std::ostream& os) {
 std::ostream& Obj::cdisp(std::ostream& os) { return writeObjBlock(os); }
 
 void Obj::init() {
-    F = Vect(3u);
-    if (rules.initClearsTorque) Mf = Vect(3u);
+    clearToZero3(F);
+    if (rules.initClearsTorque) clearToZero3(Mf);
 }
 
 // One explicit step, in this order (the order fixes every bit of the result):
@@ -40,6 +47,11 @@ void Obj::init() {
 // Without translation forces the current engine moves X by dt dx alone, with
 // neither noise nor weight; the earlier engine always takes the full step.
 void Obj::update(double const& dt) {
+    if (X.getDim() == 3 && dx.getDim() == 3 && F.getDim() == 3 && Mf.getDim() == 3 && mcin.getDim() == 3 &&
+        ang.getDim() == 3) {
+        update3(dt);
+        return;
+    }
     if (translationForce) {
         dx = dx + (dt * F) / m;
         Vect const r1 = randVect(T, 3);
@@ -54,6 +66,42 @@ void Obj::update(double const& dt) {
     if (rotationForce) mcin = mcin + dt * Mf;
     Vect const r2 = randVect(T, 3);
     ang = (ang + (dt * I.getInv()) * mcin) + r2;
+}
+
+// The step above on raw components, for the usual three-dimensional body:
+// the same operations in the same order, hence the same bits.
+void Obj::update3(double const& dt) {
+    double* x = X.data();
+    double* v = dx.data();
+    double r[3];
+    if (translationForce) {
+        double const* f = F.data();
+        double const inv = 1.0 / m;
+        for (int k = 0; k < 3; ++k) v[k] = v[k] + (f[k] * dt) * inv;
+        randFill(T, r, 3);
+        for (int k = 0; k < 3; ++k) x[k] = (x[k] + v[k] * dt) + r[k];
+        if (rules.weightAfterMove) addCentralF(0.0, 0.0, -0.0981 * m);
+    } else if (rules.positionStepAlways) {
+        randFill(T, r, 3);
+        for (int k = 0; k < 3; ++k) x[k] = (x[k] + v[k] * dt) + r[k];
+    } else {
+        for (int k = 0; k < 3; ++k) x[k] = x[k] + v[k] * dt;
+    }
+    double* l = mcin.data();
+    if (rotationForce) {
+        double const* t = Mf.data();
+        for (int k = 0; k < 3; ++k) l[k] = l[k] + t[k] * dt;
+    }
+    randFill(T, r, 3);
+    Vect const turn = I.scaledInverseTimes(dt, mcin);
+    double* a = ang.data();
+    if (turn.getDim() == 3) {
+        double const* w = turn.data();
+        for (int k = 0; k < 3; ++k) a[k] = (a[k] + w[k]) + r[k];
+    } else {
+        // A singular inertia never inverted: only the noise turns the body.
+        for (int k = 0; k < 3; ++k) a[k] = a[k] + r[k];
+    }
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }

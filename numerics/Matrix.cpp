@@ -177,6 +177,20 @@ Matrix Matrix::getInv() {
     return r;
 }
 
+Vect Matrix::scaledInverseTimes(double const& k, Vect const& v) {
+    if (!invValid) updateInv();
+    if (v.getDim() != invCols_) return Vect();
+    Vect r(invRows_);
+    double const* x = v.data();
+    double* out = r.data();
+    for (unsigned int i = 0; i < invRows_; ++i) {
+        double s = 0.0;
+        for (unsigned int j = 0; j < invCols_; ++j) s += (inv_[std::size_t(i) * invCols_ + j] * k) * x[j];
+        out[i] = s;
+    }
+    return r;
+}
+
 void Matrix::disp(std::ostream& os) const {
     os << "---MATRIX---" << std::endl;
     for (unsigned int i = 0; i < rows_; ++i) {

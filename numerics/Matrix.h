@@ -58,6 +58,9 @@ public:
     // The inverse, recomputed first when the cache is stale; 0 x 0 when no
     // inverse was ever computed.
     Matrix getInv();
+    // (k * getInv()) * v, with the same bits, without building the two
+    // intermediate matrices.
+    Vect scaledInverseTimes(double const& k, Vect const& v);
 
     // "---MATRIX---", one "|"-prefixed line per row, then 13 dashes.
     void disp(std::ostream& os) const;

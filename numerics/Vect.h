@@ -34,6 +34,10 @@ public:
     void setDim(unsigned int const& n) { c_.resize(n); }
     void set0() { std::fill(c_.begin(), c_.end(), 0.0); }
 
+    // The components themselves, for inner loops that have checked getDim().
+    double const* data() const { return c_.data(); }
+    double* data() { return c_.data(); }
+
     // Component i, or 0.0 past the end.
     double get(unsigned int const& i) const { return i < c_.size() ? c_[i] : 0.0; }
     // Writes component i, first growing the vector with zeros up to i + 1.

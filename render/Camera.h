@@ -65,13 +65,16 @@ public:
     // on the earlier camera.
     void dispInterface();
 
+    // Switches the canvas reads and writes.
     double speedFactor = 1.0;
     int compassMode = 1;
     bool helpShown = false;
+    // Drive inputs and the force per unit of input.
     Vect walkInput;
     Vect strafeInput;
     Vect jumpInput;
     double thrust = 0.00001;
+    // Pitch, heading and roll (degrees), their speeds and inputs.
     double theta = 0.0;
     double thetaSpeed = 0.0;
     double thetaInput = 0.0;
@@ -81,9 +84,11 @@ public:
     double rho = 0.0;
     double rhoSpeed = 0.0;
     double rhoInput = 0.0;
+    // The help panel's smoothed copies of the angles.
     double panelTheta = 0.0;
     double panelPhi = 0.0;
     double panelRho = 0.0;
+    // Projection settings and their rates per millisecond.
     double motionBlur = 0.7;
     double motionBlurRate = 0.0;
     double focus = 0.1;

@@ -106,7 +106,9 @@ public:
     }
 
     iterator begin() const { return iterator(this, 0); }
-    iterator end() const { return iterator(this, slots_.size()); }
+    // A sentinel past every slot, so a walk also reaches members inserted
+    // after it began.
+    iterator end() const { return iterator(this, static_cast<std::size_t>(-1)); }
 
 private:
     std::size_t holes() const { return slots_.size() - index_.size(); }

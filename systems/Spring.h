@@ -51,6 +51,14 @@ protected:
     double k1;
     double L0;
     EngineRules rules;
+
+private:
+    // The law on vectors of any dimension (the usual 3-D case runs on raw
+    // components with the same operations).
+    void forceAnyDimension();
+    // The magnitude at length len and lengthening rate w (unused by the
+    // earlier rules); false when neither end accepts translation forces.
+    bool magnitudeAt(double len, double w, double& magnitude) const;
 };
 
 // An undamped linear spring that breaks when its tension (len - L0) k1

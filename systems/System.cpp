@@ -68,7 +68,6 @@ void System::init() {
 // the weight g m into every body (at its centre) and g into every
 // subsystem; every force(); then -damping v into every body.
 void System::force() {
-    Vect const zero(3u);
     for (ObjC* o : objCs) {
         o->addMagnF(B);
         o->addElecF(E);
@@ -77,11 +76,19 @@ void System::force() {
         s->B += B;
         s->E += E;
     }
-    for (Obj* o : objs) o->addF(g * o->getM(), zero);
+    for (Obj* o : objs) o->addCentralF(g * o->getM());
     for (System* s : systems) s->g += g;
     for (Force* f : forces) f->force();
-    if (rules.dampingStep)
-        for (Obj* o : objs) o->addF((-damping) * o->getdx(), zero);
+    if (rules.dampingStep) {
+        double const k = -damping;
+        for (Obj* o : objs) {
+            Vect const& v = o->velocity();
+            if (v.getDim() == 3)
+                o->addCentralF(v.data()[0] * k, v.data()[1] * k, v.data()[2] * k);
+            else
+                o->addCentralF(k * v);
+        }
+    }
 }
 
 void System::update(double const& dt) {

@@ -24,8 +24,7 @@ public:
     // A system at X with mass 0 and charge 0, at rest; parentObjs and
     // parentObjCs are the sets of the containing system (or sets the
     // caller keeps alive for a top-level system). V is not used.
-    System(int const& scale, std::set<Obj*>& parentObjs, std::set<ObjC*>& parentObjCs, Vect const& X,
-           Vect const& V);
+    System(int const& scale, std::set<Obj*>& parentObjs, std::set<ObjC*>& parentObjCs, Vect const& X, Vect const& V);
     ~System() override;
     System(System const&) = delete;
     System& operator=(System const&) = delete;
@@ -72,8 +71,8 @@ public:
     // q, the shown flag and velocity v. Returns the bodies, x fastest. An
     // unknown mode or a negative (or NaN) count adds nothing.
     std::vector<Obj*> generate(Vect const& origin, Vect const& counts, double const& s, double const& M,
-                               int const& mode, double const& k, bool const& flag, double const& q,
-                               bool const& shown, Vect const& v);
+                               int const& mode, double const& k, bool const& flag, double const& q, bool const& shown,
+                               Vect const& v);
     // A bob at origin on a spring (k 500, rest length) from a fixed anchor
     // of mass 1 at origin + (length). Returns the bob.
     Obj* generatePendulum(Vect const& origin, double const& length, double const& mass, double const& size);

@@ -30,6 +30,14 @@ public:
     int width() const { return w_; }
     int height() const { return h_; }
 
+    // The fixed state the viewers draw with: depth test, and blending by
+    // source alpha.
+    static void viewerState() {
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+
     // Clears colour (to the given colour) and depth.
     void clear(float r = 0, float g = 0, float b = 0, float a = 0) {
         glClearColor(r, g, b, a);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "systems/System.h"
+
+// Scenes built by code on a given system, shared by the viewers, the tests
+// and the benchmarks. None of them touches the random generator's seed.
+
+// The pendulum field of quorvex: four single pendulums and one rope
+// pendulum launched with given velocities, a row of 30 equal pendulums
+// launched vertically, a row of 30 of growing length at rest, a row of 15
+// rope pendulums, the heavy attracting body 60000005 m below, and damping
+// 0.005. picked receives ptr001 to ptr005 of the scene: picked[0] to
+// picked[3] are the traced bodies, picked[4] only gets its start velocity.
+// The viewer seeds the generator before calling this.
+void buildPendulumScene(System& mainSys, Obj* picked[5]);
+
+// Benchmark workload: a 20 x 20 x 20 lattice (mode 0, spacing 1, total mass
+// 8000, stiffness 100) above one acting body of mass 5.9e25 at
+// (0, 0, -60000005), with damping 0.005. Meant to be stepped with dt 0.045.
+void buildFallingLattice(System& sys);
+
+// Benchmark workload: count acting point charges of mass 1 with charges
+// alternating +1e-6 and -1e-6, at rest at positions in a 100 m cube drawn
+// from a fixed-seed generator of its own (the same cloud on every run).
+// Meant to be stepped with dt 0.001.
+void buildChargeCloud(System& sys, unsigned int count);

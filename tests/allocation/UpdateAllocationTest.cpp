@@ -1,0 +1,91 @@
+// Counts heap allocations inside System::update: once a scene is built, a
+// step allocates nothing. The global operator new of this test program is
+// replaced by a counting one, which is why it is a program of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "systems/Scenes.h"
+#include "systems/Universe.h"
+
+namespace {
+std::size_t allocations = 0;
+
+void* counted(std::size_t n) {
+    ++allocations;
+    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
+    throw std::bad_alloc();
+}
+}  // namespace
+
+void* operator new(std::size_t n) { return counted(n); }
+void* operator new[](std::size_t n) { return counted(n); }
+void* operator new(std::size_t n, std::nothrow_t const&) noexcept {
+    ++allocations;
+    return std::malloc(n == 0 ? 1 : n);
+}
+void* operator new[](std::size_t n, std::nothrow_t const&) noexcept {
+    ++allocations;
+    return std::malloc(n == 0 ? 1 : n);
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+// A top-level system with the sets it needs.
+struct Top {
+    Universe universe;
+    System& sys = *universe.get();
+};
+
+std::size_t allocationsIn(System& sys, double dt, int steps) {
+    std::size_t const before = allocations;
+    for (int i = 0; i < steps; ++i) sys.update(dt);
+    return allocations - before;
+}
+
+TEST(UpdateAllocations, TheCounterSeesAllocations) {
+    std::size_t const before = allocations;
+    int* volatile p = new int(3);
+    delete p;
+    EXPECT_EQ(allocations - before, 1u);
+}
+
+TEST(UpdateAllocations, NoneInTheBenchmarkWorkloads) {
+    Top lattice, charges, pendulums;
+    buildFallingLattice(lattice.sys);
+    buildChargeCloud(charges.sys, 200);
+    Obj* picked[5];
+    buildPendulumScene(pendulums.sys, picked);
+    EXPECT_EQ(allocationsIn(lattice.sys, 0.045, 2), 0u);
+    EXPECT_EQ(allocationsIn(charges.sys, 0.001, 3), 0u);
+    EXPECT_EQ(allocationsIn(pendulums.sys, 0.045, 5), 0u);
+}
+
+TEST(UpdateAllocations, NoneWithEveryKindOfMemberAndABreakingSpring) {
+    for (EngineRules const rules : {EngineRules::current(), EngineRules::earlier()}) {
+        Top t;
+        System& s = t.sys;
+        s.setRules(rules);
+        s.g = Vect{0, 0, -1};
+        s.E = Vect{0, 1, 0};
+        s.B = Vect{0, 0, 1};
+        s.damping = 0.1;
+        ObjCG* a = s.addObj(Vect{0, 0, 0}, Vect{1, 0, 0}, 1.0, 0.5, true, 1e-6, true);
+        ObjCG* b = s.addObj(Vect{2, 0, 0}, Vect(3), 2.0, 0.0, false, -1e-6, true);
+        ObjCG* c = s.addObj(Vect{0, 3, 0}, Vect(3), 1.0, 0.0, false, 0.0, false);
+        s.addSpring(*a, *b, 10.0, 1.0, 0, 0, 0, 0);
+        s.addSpring(*b, *c, 10.0, 1.0, 1, 0, 0.2, 0);
+        s.addSpring(*a, *c, 10.0, 1.0, 2, 0, 0, 5.0);  // tension 20: breaks at once
+        System* sub = s.addSys(Vect{5, 0, 0}, 1.0);
+        sub->generate(Vect(3), Vect{2, 2, 2}, 1.0, 8.0, 1, 50.0, false, 0.0, true, Vect(3));
+        EXPECT_EQ(allocationsIn(s, 0.01, 5), 0u);
+        EXPECT_EQ(s.forces.size(), 4u);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include "systems/Scenes.h"
+
+#include <gtest/gtest.h>
+
+#include "systems/Universe.h"
+
+namespace {
+
+// A top-level system with the sets it needs.
+struct Top {
+    Universe universe;
+    System& sys = *universe.get();
+};
+
+TEST(PendulumScene, BodiesPickedBodiesAndTheHeavyAttractor) {
+    Top t;
+    Obj* picked[5] = {};
+    buildPendulumScene(t.sys, picked);
+    // 64 single pendulums (128 bodies), 16 rope pendulums of 11, the attractor.
+    EXPECT_EQ(t.sys.objs.size(), 305u);
+    EXPECT_EQ(t.sys.forces.size(), 64u + 16u * 10u + 1u);
+    EXPECT_EQ(t.sys.damping, 0.005);
+    EXPECT_EQ(t.sys.g, Vect());
+    EXPECT_EQ(picked[0]->getdx(), (Vect{0, 50, 0}));
+    EXPECT_EQ(picked[0]->getX(), (Vect{50, 0, 0}));
+    EXPECT_EQ(picked[1]->getdx(), (Vect{0, 1, 0}));
+    EXPECT_EQ(picked[2]->getdx(), (Vect{-30, -20, -50}));
+    EXPECT_EQ(picked[2]->getM(), 8.0);
+    EXPECT_EQ(picked[3]->getX(), (Vect{50, -20, 0}));
+    EXPECT_EQ(picked[4]->getdx(), (Vect{0, 0, -100}));
+    int heavy = 0;
+    for (Force* f : t.sys.forces)
+        if (auto* o = dynamic_cast<Obj*>(f)) heavy += o->getM() == 5.9e25 && o->getX() == Vect{0, 0, -60000005.0};
+    EXPECT_EQ(heavy, 1);
+}
+
+TEST(BenchmarkScenes, LatticeAndChargeCloud) {
+    Top lattice;
+    buildFallingLattice(lattice.sys);
+    EXPECT_EQ(lattice.sys.objs.size(), 8001u);
+    EXPECT_EQ(lattice.sys.forces.size(), 39u * 39u * 39u - 8000u + 1u);
+    Top a, b;
+    buildChargeCloud(a.sys, 10);
+    buildChargeCloud(b.sys, 10);
+    EXPECT_EQ(a.sys.objCs.size(), 10u);
+    EXPECT_EQ(a.sys.forces.size(), 10u);
+    auto ia = a.sys.disps.begin();
+    auto ib = b.sys.disps.begin();
+    for (; ia != a.sys.disps.end(); ++ia, ++ib) {
+        auto* oa = dynamic_cast<ObjCG*>(*ia);
+        auto* ob = dynamic_cast<ObjCG*>(*ib);
+        EXPECT_EQ(oa->getX(), ob->getX());
+        EXPECT_EQ(std::abs(oa->getC()), 1e-6);
+        for (unsigned k = 0; k < 3; ++k) {
+            EXPECT_GE(oa->getX().get(k), 0.0);
+            EXPECT_LT(oa->getX().get(k), 100.0);
+        }
+    }
+}
+
+}  // namespace
