@@ -41,10 +41,13 @@ public:
 
     void enableTranslationForce(bool on) { translationForce = on; }
     void enableRotationForce(bool on) { rotationForce = on; }
+    bool translationForceEnabled() const { return translationForce; }
+    bool rotationForceEnabled() const { return rotationForce; }
 
-    // The engine form this body follows (see EngineRules).
+    // The engine form this body follows (see EngineRules). A system
+    // overrides setRules to pass the rules on to what it owns.
     EngineRules const& getRules() const { return rules; }
-    void setRules(EngineRules const& r) { rules = r; }
+    virtual void setRules(EngineRules const& r) { rules = r; }
 
     // Force f applied at point p (relative to the centre): F += f when
     // translation forces are on, then Mf += p ^ f when rotation forces are.

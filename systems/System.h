@@ -1,0 +1,108 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "bodies/Force.h"
+#include "systems/InsertionSet.h"
+#include "systems/Spring.h"
+
+// The container that makes a simulation: it holds bodies, what acts on them
+// (acting bodies, springs) and subsystems, steps them with update(dt) and
+// writes them as text. A system is itself a gravitating and charged body
+// (mass 0, charge 0), so systems nest.
+//
+// Ownership: the system owns every body, spring and subsystem it creates
+// and frees them when it is destroyed, never earlier; the containers below
+// hold non-owning pointers. Everything it creates gets its rules (see
+// EngineRules): a system follows the current rules unless setRules says
+// otherwise.
+class System : public ObjCG {
+public:
+    // A system at X with mass 0 and charge 0, at rest; parentObjs and
+    // parentObjCs are the sets of the containing system (or sets the
+    // caller keeps alive for a top-level system). V is not used.
+    System(int const& scale, std::set<Obj*>& parentObjs, std::set<ObjC*>& parentObjCs, Vect const& X, Vect const& V);
+    ~System() override;
+    System(System const&) = delete;
+    System& operator=(System const&) = delete;
+
+    // Creates a body: a ball (BallCG) of diameter size when size is not 0,
+    // else a point body (ObjCG). It joins objs; disps when shown; forces
+    // when acting or charged; objCs when charged (a NaN charge counts as
+    // charged). Returns the new body, owned by the system.
+    ObjCG* addObj(Vect const& X, Vect const& dx, double const& m, double const& size, bool const& acting,
+                  double const& c, bool const& shown);
+    // Creates a spring from a to b of stiffness k and rest length L0:
+    // kind 0 plain (p6, p7, p8 unused); kind 1 SpringDeform with spare p6,
+    // band half-width p7 and break tension p8; kind 2 SpringBreak with
+    // break tension p8. It joins forces and disps. Any other kind creates
+    // nothing and returns nullptr.
+    Spring* addSpring(Obj& a, Obj& b, double const& k, double const& L0, int const& kind, double const& p6,
+                      double const& p7, double const& p8);
+    // Removes f from forces only; it is not destroyed and stays drawn.
+    void delF(Force* f);
+
+    // g, E and B become zero 3-vectors (a parent calls this every step).
+    void init() override;
+    // The force pass: ambient fields to the charged members and handed
+    // down, uniform gravity g m to every body and handed down, every
+    // force() in insertion order, then the damping -damping v.
+    void force() override;
+    // One step: init() of every body and subsystem, force(), update(dt) of
+    // every body, then of every subsystem.
+    void update(double const& dt) override;
+    // "SYSTEM ---", every member of disps in insertion order, "--------"
+    // and an empty line. Subsystems are not written.
+    std::ostream& cdisp(std::ostream& os) override;
+    // The frame (position and scale), every member of disps, then every
+    // subsystem, each in insertion order.
+    void disp() override;
+    // Takes the rules and hands them to everything the system owns.
+    void setRules(EngineRules const& r) override;
+    void collide() {}
+
+    // A lattice of counts (x, y, z) bodies spaced s apart from origin, of
+    // total mass M and diameter s / 2, joined to their backward neighbours
+    // by plain springs of stiffness k (mode 0: rest lengths s, s sqrt 2,
+    // s sqrt 3; mode 1: all s). flag has no effect. Every body gets charge
+    // q, the shown flag and velocity v. Returns the bodies, x fastest. An
+    // unknown mode or a negative (or NaN) count adds nothing.
+    std::vector<Obj*> generate(Vect const& origin, Vect const& counts, double const& s, double const& M,
+                               int const& mode, double const& k, bool const& flag, double const& q, bool const& shown,
+                               Vect const& v);
+    // A bob at origin on a spring (k 500, rest length) from a fixed anchor
+    // of mass 1 at origin + (length). Returns the bob.
+    Obj* generatePendulum(Vect const& origin, double const& length, double const& mass, double const& size);
+    // A bob tied by a zero-length spring to the free end of a hidden rope
+    // of ten bodies hanging from its far end. Returns the rope, then the bob.
+    std::vector<Obj*> generatePendulum2(Vect const& origin, double const& length, double const& mass,
+                                        double const& size);
+    // A bob tied to a hidden 10 x 2 x 2 rope of mass 50 hanging from one
+    // edge of its far end. Returns the 40 rope bodies, then the bob.
+    std::vector<Obj*> generatePendulum3(Vect const& origin, double const& length, double const& mass,
+                                        double const& size);
+    // An empty subsystem at position with drawing scale number (truncated),
+    // gravitating in this system's sets. Owned by this system.
+    System* addSys(Vect const& position, double const& number);
+
+    int scale;
+    std::set<Obj*> objs;
+    InsertionSet<Force> forces;
+    std::set<ObjC*> objCs;
+    InsertionSet<System> systems;
+    Vect g;
+    Vect E;
+    Vect B;
+    InsertionSet<Disp> disps;
+    double damping = 0.0;
+
+private:
+    // Declared last: the members are freed before the containers that
+    // point to them go.
+    std::vector<std::unique_ptr<Obj>> ownedObjs_;
+    std::vector<std::unique_ptr<Spring>> ownedSprings_;
+    std::vector<std::unique_ptr<System>> ownedSystems_;
+};
