@@ -8,8 +8,12 @@ using A = std::vector<Action>;
 // looked at before the Ctrl keys, so Ctrl+W still walks.
 bool driveKey(int code, bool shift, A& out) {
     switch (code) {
-    case 'W': out.push_back({Command::Walk, -1}); return true;
-    case 'S': out.push_back({Command::Walk, 1}); return true;
+    case 'W':
+        out.push_back({Command::Walk, -1});
+        return true;
+    case 'S':
+        out.push_back({Command::Walk, 1});
+        return true;
     case 'A':
         out.push_back({Command::Strafe, -1});
         if (shift) out.push_back({Command::RotateRho, -0.5});
@@ -18,26 +22,54 @@ bool driveKey(int code, bool shift, A& out) {
         out.push_back({Command::Strafe, 1});
         if (shift) out.push_back({Command::RotateRho, 0.5});
         return true;
-    case 'E': out.push_back({Command::Jump, -1}); return true;
-    case 'Q': out.push_back({Command::Jump, 1}); return true;
-    default: return false;
+    case 'E':
+        out.push_back({Command::Jump, -1});
+        return true;
+    case 'Q':
+        out.push_back({Command::Jump, 1});
+        return true;
+    default:
+        return false;
     }
 }
 
 bool ctrlKey(int code, A& out) {
     switch (code) {
-    case 'U': out.push_back({Command::FocusMove, 0.0005}); return true;
-    case 'O': out.push_back({Command::FocusMove, -0.0005}); return true;
-    case 'I': out.push_back({Command::ToggleStereo}); return true;
-    case 'K': out.push_back({Command::PerspectiveMove, 0.01}); return true;
-    case 'L': out.push_back({Command::PerspectiveMove, -0.01}); return true;
-    case 'J': out.push_back({Command::CycleCompass}); return true;
-    case 'F': out.push_back({Command::ToggleFullScreen}); return true;
-    case 'M': out.push_back({Command::ToggleMouseControl}); return true;
-    case 'B': out.push_back({Command::MotionBlurMove, 0.005}); return true;
-    case 'N': out.push_back({Command::MotionBlurMove, -0.005}); return true;
-    case 'P': out.push_back({Command::TogglePhysics}); return true;
-    default: return false;
+    case 'U':
+        out.push_back({Command::FocusMove, 0.0005});
+        return true;
+    case 'O':
+        out.push_back({Command::FocusMove, -0.0005});
+        return true;
+    case 'I':
+        out.push_back({Command::ToggleStereo});
+        return true;
+    case 'K':
+        out.push_back({Command::PerspectiveMove, 0.01});
+        return true;
+    case 'L':
+        out.push_back({Command::PerspectiveMove, -0.01});
+        return true;
+    case 'J':
+        out.push_back({Command::CycleCompass});
+        return true;
+    case 'F':
+        out.push_back({Command::ToggleFullScreen});
+        return true;
+    case 'M':
+        out.push_back({Command::ToggleMouseControl});
+        return true;
+    case 'B':
+        out.push_back({Command::MotionBlurMove, 0.005});
+        return true;
+    case 'N':
+        out.push_back({Command::MotionBlurMove, -0.005});
+        return true;
+    case 'P':
+        out.push_back({Command::TogglePhysics});
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -52,11 +84,20 @@ bool turnKey(int code, A& out) {
         out.push_back({Command::RotatePhi, 1});
         out.push_back({Command::RotateRho, -1});
         return true;
-    case keys::Up: out.push_back({Command::RotateTheta, 1}); return true;
-    case keys::Down: out.push_back({Command::RotateTheta, -1}); return true;
-    case keys::PageUp: out.push_back({Command::RotateRho, -2}); return true;
-    case keys::PageDown: out.push_back({Command::RotateRho, 2}); return true;
-    default: return false;
+    case keys::Up:
+        out.push_back({Command::RotateTheta, 1});
+        return true;
+    case keys::Down:
+        out.push_back({Command::RotateTheta, -1});
+        return true;
+    case keys::PageUp:
+        out.push_back({Command::RotateRho, -2});
+        return true;
+    case keys::PageDown:
+        out.push_back({Command::RotateRho, 2});
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -75,16 +116,30 @@ A currentDown(int code, bool ctrl, bool shift, A out) {
 A earlierDown(int code, bool ctrl, bool shift, A out) {
     if (driveKey(code, shift, out)) return out;
     switch (code) {
-    case 'O': out.push_back({Command::FocusMove, 0.005}); return out;
-    case 'P': out.push_back({Command::FocusMove, -0.005}); return out;
-    case 'J': out.push_back({Command::PerspectiveMove, 0.01}); return out;
-    case 'K': out.push_back({Command::PerspectiveMove, -0.01}); return out;
-    case 'I': out.push_back({Command::ToggleStereo}); return out;
-    case 'L': out.push_back({Command::TogglePhysics}); return out;
+    case 'O':
+        out.push_back({Command::FocusMove, 0.005});
+        return out;
+    case 'P':
+        out.push_back({Command::FocusMove, -0.005});
+        return out;
+    case 'J':
+        out.push_back({Command::PerspectiveMove, 0.01});
+        return out;
+    case 'K':
+        out.push_back({Command::PerspectiveMove, -0.01});
+        return out;
+    case 'I':
+        out.push_back({Command::ToggleStereo});
+        return out;
+    case 'L':
+        out.push_back({Command::TogglePhysics});
+        return out;
     case 'F':
         if (ctrl) out.push_back({Command::ToggleFullScreen});
         return out;
-    default: turnKey(code, out); return out;
+    default:
+        turnKey(code, out);
+        return out;
     }
 }
 
@@ -93,24 +148,33 @@ A earlierDown(int code, bool ctrl, bool shift, A out) {
 bool releaseKey(int code, A& out) {
     switch (code) {
     case 'W':
-    case 'S': out.push_back({Command::Walk, 0}); return true;
+    case 'S':
+        out.push_back({Command::Walk, 0});
+        return true;
     case 'A':
     case 'D':
         out.push_back({Command::Strafe, 0});
         out.push_back({Command::RotateRho, 0});
         return true;
     case 'E':
-    case 'Q': out.push_back({Command::Jump, 0}); return true;
+    case 'Q':
+        out.push_back({Command::Jump, 0});
+        return true;
     case keys::Left:
     case keys::Right:
         out.push_back({Command::RotatePhi, 0});
         out.push_back({Command::RotateRho, 0});
         return true;
     case keys::Up:
-    case keys::Down: out.push_back({Command::RotateTheta, 0}); return true;
+    case keys::Down:
+        out.push_back({Command::RotateTheta, 0});
+        return true;
     case keys::PageUp:
-    case keys::PageDown: out.push_back({Command::RotateRho, 0}); return true;
-    default: return false;
+    case keys::PageDown:
+        out.push_back({Command::RotateRho, 0});
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -128,20 +192,32 @@ std::vector<Action> keyUpActions(KeyStyle style, int code) {
     if (style == KeyStyle::Current) {
         switch (code) {
         case 'U':
-        case 'O': out.push_back({Command::FocusMove, 0}); break;
+        case 'O':
+            out.push_back({Command::FocusMove, 0});
+            break;
         case 'K':
-        case 'L': out.push_back({Command::PerspectiveMove, 0}); break;
+        case 'L':
+            out.push_back({Command::PerspectiveMove, 0});
+            break;
         case 'B':
-        case 'N': out.push_back({Command::MotionBlurMove, 0}); break;
-        default: break;
+        case 'N':
+            out.push_back({Command::MotionBlurMove, 0});
+            break;
+        default:
+            break;
         }
     } else {
         switch (code) {
         case 'J':
-        case 'K': out.push_back({Command::PerspectiveMove, 0}); break;
+        case 'K':
+            out.push_back({Command::PerspectiveMove, 0});
+            break;
         case 'O':
-        case 'P': out.push_back({Command::FocusMove, 0}); break;
-        default: break;
+        case 'P':
+            out.push_back({Command::FocusMove, 0});
+            break;
+        default:
+            break;
         }
     }
     return out;

@@ -34,7 +34,7 @@ enum class Command {
     TogglePhysics,
     ToggleMouseControl,
     ToggleFullScreen,
-    ThrowBodies,      // 75 bodies with random velocities into the scene
+    ThrowBodies,  // 75 bodies with random velocities into the scene
 };
 
 struct Action {

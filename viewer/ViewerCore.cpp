@@ -19,26 +19,58 @@ ViewerCore::ViewerCore(FrontEnd const& fe, std::unique_ptr<Scene> sc)
 WindowRequest ViewerCore::apply(Action const& a) {
     WindowRequest r;
     switch (a.command) {
-    case Command::SpeedFactor: camera.speedFactor = a.value; break;
-    case Command::Walk: camera.walk(a.value); break;
-    case Command::Strafe: camera.strafe(a.value); break;
-    case Command::Jump: camera.jump(a.value); break;
-    case Command::RotateTheta: camera.RotateTheta(a.value); break;
-    case Command::RotatePhi: camera.RotatePhi(a.value); break;
-    case Command::RotateRho: camera.RotateRho(a.value); break;
-    case Command::FocusMove: camera.focusMove(a.value); break;
-    case Command::PerspectiveMove: camera.perspectiveMove(a.value); break;
-    case Command::MotionBlurMove: camera.motionBlurMove(a.value); break;
-    case Command::ToggleHelp: camera.helpShown = !camera.helpShown; break;
-    case Command::CycleCompass: camera.compassMode = (camera.compassMode + 1) % 3; break;
-    case Command::ToggleStereo: stereoOn = !stereoOn; break;
-    case Command::TogglePhysics: physicsOn = !physicsOn; break;
+    case Command::SpeedFactor:
+        camera.speedFactor = a.value;
+        break;
+    case Command::Walk:
+        camera.walk(a.value);
+        break;
+    case Command::Strafe:
+        camera.strafe(a.value);
+        break;
+    case Command::Jump:
+        camera.jump(a.value);
+        break;
+    case Command::RotateTheta:
+        camera.RotateTheta(a.value);
+        break;
+    case Command::RotatePhi:
+        camera.RotatePhi(a.value);
+        break;
+    case Command::RotateRho:
+        camera.RotateRho(a.value);
+        break;
+    case Command::FocusMove:
+        camera.focusMove(a.value);
+        break;
+    case Command::PerspectiveMove:
+        camera.perspectiveMove(a.value);
+        break;
+    case Command::MotionBlurMove:
+        camera.motionBlurMove(a.value);
+        break;
+    case Command::ToggleHelp:
+        camera.helpShown = !camera.helpShown;
+        break;
+    case Command::CycleCompass:
+        camera.compassMode = (camera.compassMode + 1) % 3;
+        break;
+    case Command::ToggleStereo:
+        stereoOn = !stereoOn;
+        break;
+    case Command::TogglePhysics:
+        physicsOn = !physicsOn;
+        break;
     case Command::ToggleMouseControl:
         mouseControl = !mouseControl;
         (mouseControl ? r.captureMouse : r.releaseMouse) = true;
         break;
-    case Command::ToggleFullScreen: r.toggleFullScreen = true; break;
-    case Command::ThrowBodies: throwBodies(mainSys); break;
+    case Command::ToggleFullScreen:
+        r.toggleFullScreen = true;
+        break;
+    case Command::ThrowBodies:
+        throwBodies(mainSys);
+        break;
     }
     return r;
 }

@@ -69,8 +69,18 @@ void paintFrames(benchmark::State& state, bool stereo) {
 void BM_FrameMono(benchmark::State& state) { paintFrames(state, false); }
 void BM_FrameStereo(benchmark::State& state) { paintFrames(state, true); }
 
-BENCHMARK(BM_PhysicsStep)->Arg(AtStart)->Arg(After20Spaces)->Arg(LongPaths)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PhysicsStep)
+    ->Arg(AtStart)
+    ->Arg(After20Spaces)
+    ->Arg(LongPaths)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_FrameMono)->Arg(AtStart)->Arg(After20Spaces)->Arg(LongPaths)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_FrameStereo)->Arg(AtStart)->Arg(After20Spaces)->Arg(LongPaths)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FrameStereo)
+    ->Arg(AtStart)
+    ->Arg(After20Spaces)
+    ->Arg(LongPaths)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

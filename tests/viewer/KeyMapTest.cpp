@@ -12,9 +12,7 @@ using V = std::vector<Action>;
 Action const speed1{Command::SpeedFactor, 1.0};
 Action const speed10{Command::SpeedFactor, 10.0};
 
-V down(int code, bool ctrl = false, bool shift = false) {
-    return keyDownActions(KeyStyle::Current, code, ctrl, shift);
-}
+V down(int code, bool ctrl = false, bool shift = false) { return keyDownActions(KeyStyle::Current, code, ctrl, shift); }
 V earlierDown(int code, bool ctrl = false, bool shift = false) {
     return keyDownActions(KeyStyle::Earlier, code, ctrl, shift);
 }
@@ -30,8 +28,8 @@ struct Row {
 
 TEST(CurrentKeyMap, KeysActedOnWhateverTheCtrlState) {
     std::vector<Row> const rows = {
-        {'W', {{Command::Walk, -1}}},  {'S', {{Command::Walk, 1}}},   {'A', {{Command::Strafe, -1}}},
-        {'D', {{Command::Strafe, 1}}}, {'E', {{Command::Jump, -1}}},  {'Q', {{Command::Jump, 1}}},
+        {'W', {{Command::Walk, -1}}},         {'S', {{Command::Walk, 1}}},  {'A', {{Command::Strafe, -1}}},
+        {'D', {{Command::Strafe, 1}}},        {'E', {{Command::Jump, -1}}}, {'Q', {{Command::Jump, 1}}},
         {keys::Tab, {{Command::ToggleHelp}}},
     };
     for (Row const& r : rows) {
@@ -51,11 +49,11 @@ TEST(CurrentKeyMap, ShiftSpeedsUpAndBanksOnStrafe) {
 
 TEST(CurrentKeyMap, CtrlKeys) {
     std::vector<Row> const rows = {
-        {'U', {{Command::FocusMove, 0.0005}}},     {'O', {{Command::FocusMove, -0.0005}}},
-        {'I', {{Command::ToggleStereo}}},          {'K', {{Command::PerspectiveMove, 0.01}}},
+        {'U', {{Command::FocusMove, 0.0005}}},      {'O', {{Command::FocusMove, -0.0005}}},
+        {'I', {{Command::ToggleStereo}}},           {'K', {{Command::PerspectiveMove, 0.01}}},
         {'L', {{Command::PerspectiveMove, -0.01}}}, {'J', {{Command::CycleCompass}}},
-        {'F', {{Command::ToggleFullScreen}}},      {'M', {{Command::ToggleMouseControl}}},
-        {'B', {{Command::MotionBlurMove, 0.005}}}, {'N', {{Command::MotionBlurMove, -0.005}}},
+        {'F', {{Command::ToggleFullScreen}}},       {'M', {{Command::ToggleMouseControl}}},
+        {'B', {{Command::MotionBlurMove, 0.005}}},  {'N', {{Command::MotionBlurMove, -0.005}}},
         {'P', {{Command::TogglePhysics}}},
     };
     for (Row const& r : rows) {

@@ -86,8 +86,12 @@ TEST(LightScene, BuildsFortyTwoBodiesAndTracesSeven) {
     EXPECT_EQ(top.sys.damping, 0.005);
     ASSERT_EQ(traced.size(), 7u);
     Vect const want[7][2] = {
-        {{70, 0, 0}, {0, 30, 30}},   {{50, 20, 0}, {0, 1, 0}},    {{50, -20, 0}, {-30, -20, -50}},
-        {{50, -20, 0}, {0, 10, 10}}, {{50, -40, 0}, {0, 3, 4}},   {{50, 0, 0}, {0, 50, 0}},
+        {{70, 0, 0}, {0, 30, 30}},
+        {{50, 20, 0}, {0, 1, 0}},
+        {{50, -20, 0}, {-30, -20, -50}},
+        {{50, -20, 0}, {0, 10, 10}},
+        {{50, -40, 0}, {0, 3, 4}},
+        {{50, 0, 0}, {0, 50, 0}},
         // Entry 5 of the third rope: one spacing of 1 from the rope's start
         // per entry, in the middle of the rope.
         {{95, 0, 0}, {0, 30, 30}},
