@@ -128,6 +128,12 @@ protected:
     void SetUp() override { installGlPainter(); }
     void TearDown() override { setPainter(nullptr); }
 
+    // The canvas's fixed GL state.
+    static void viewerState() {
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
     static int red(OffscreenGl& gl) {
         return gl.count([](OffscreenGl::Rgba p) { return p[0] > 90 && p[1] < 64 && p[2] < 64; });
     }
@@ -139,9 +145,7 @@ protected:
 TEST_F(PaintTest, StereoGivesSeparateRedAndCyanImages) {
     OffscreenGl gl(320, 180);
     ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(buildPendulumScene));
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    viewerState();
     gl.clear(0.03f, 0.16f, 0.18f, 0.0f);
     for (int i = 0; i < 10; ++i) core.paint(320, 180);
     EXPECT_EQ(red(gl), 0);
@@ -160,9 +164,7 @@ TEST_F(PaintTest, StereoGivesSeparateRedAndCyanImages) {
 TEST_F(PaintTest, TrailsFadeFromTheKeptPicture) {
     OffscreenGl gl(160, 90);
     ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(buildLightScene));
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    viewerState();
     gl.clear(1, 1, 1, 1);
     core.paint(160, 90);
     EXPECT_TRUE(core.picture.holdsPicture());

@@ -26,6 +26,22 @@ struct Row {
     V actions;  // after the speed factor
 };
 
+// Releases both layouts share.
+std::vector<Row> const sharedReleases = {
+    {'W', {{Command::Walk, 0}}},
+    {'S', {{Command::Walk, 0}}},
+    {'A', {{Command::Strafe, 0}, {Command::RotateRho, 0}}},
+    {'D', {{Command::Strafe, 0}, {Command::RotateRho, 0}}},
+    {'E', {{Command::Jump, 0}}},
+    {'Q', {{Command::Jump, 0}}},
+    {keys::Left, {{Command::RotatePhi, 0}, {Command::RotateRho, 0}}},
+    {keys::Right, {{Command::RotatePhi, 0}, {Command::RotateRho, 0}}},
+    {keys::Up, {{Command::RotateTheta, 0}}},
+    {keys::Down, {{Command::RotateTheta, 0}}},
+    {keys::PageUp, {{Command::RotateRho, 0}}},
+    {keys::PageDown, {{Command::RotateRho, 0}}},
+};
+
 TEST(CurrentKeyMap, KeysActedOnWhateverTheCtrlState) {
     std::vector<Row> const rows = {
         {'W', {{Command::Walk, -1}}},         {'S', {{Command::Walk, 1}}},  {'A', {{Command::Strafe, -1}}},
@@ -82,27 +98,13 @@ TEST(CurrentKeyMap, TurnKeysAndSpaceWithOrWithoutCtrl) {
 }
 
 TEST(CurrentKeyMap, ReleasesIgnoreModifiersAndStopWhatTheKeyStarted) {
-    std::vector<Row> const rows = {
-        {'W', {{Command::Walk, 0}}},
-        {'S', {{Command::Walk, 0}}},
-        {'A', {{Command::Strafe, 0}, {Command::RotateRho, 0}}},
-        {'D', {{Command::Strafe, 0}, {Command::RotateRho, 0}}},
-        {'E', {{Command::Jump, 0}}},
-        {'Q', {{Command::Jump, 0}}},
+    std::vector<Row> rows = {
         // U does nothing without Ctrl, yet its release stops a focus change.
-        {'U', {{Command::FocusMove, 0}}},
-        {'O', {{Command::FocusMove, 0}}},
-        {'K', {{Command::PerspectiveMove, 0}}},
-        {'L', {{Command::PerspectiveMove, 0}}},
-        {'B', {{Command::MotionBlurMove, 0}}},
-        {'N', {{Command::MotionBlurMove, 0}}},
-        {keys::Left, {{Command::RotatePhi, 0}, {Command::RotateRho, 0}}},
-        {keys::Right, {{Command::RotatePhi, 0}, {Command::RotateRho, 0}}},
-        {keys::Up, {{Command::RotateTheta, 0}}},
-        {keys::Down, {{Command::RotateTheta, 0}}},
-        {keys::PageUp, {{Command::RotateRho, 0}}},
-        {keys::PageDown, {{Command::RotateRho, 0}}},
+        {'U', {{Command::FocusMove, 0}}},       {'O', {{Command::FocusMove, 0}}},
+        {'K', {{Command::PerspectiveMove, 0}}}, {'L', {{Command::PerspectiveMove, 0}}},
+        {'B', {{Command::MotionBlurMove, 0}}},  {'N', {{Command::MotionBlurMove, 0}}},
     };
+    rows.insert(rows.end(), sharedReleases.begin(), sharedReleases.end());
     for (Row const& r : rows) EXPECT_EQ(keyUpActions(KeyStyle::Current, r.code), r.actions) << r.code;
     for (int code : {keys::Tab, keys::Space, int('P'), int('I'), int('J'), int('M'), int('F'), int('H')})
         EXPECT_TRUE(keyUpActions(KeyStyle::Current, code).empty()) << code;
@@ -148,24 +150,13 @@ TEST(EarlierKeyMap, ShiftWithAAndDAndFullScreenOnlyWithCtrl) {
 }
 
 TEST(EarlierKeyMap, Releases) {
-    std::vector<Row> const rows = {
-        {'A', {{Command::Strafe, 0}, {Command::RotateRho, 0}}},
-        {'D', {{Command::Strafe, 0}, {Command::RotateRho, 0}}},
-        {'Q', {{Command::Jump, 0}}},
-        {'E', {{Command::Jump, 0}}},
-        {'W', {{Command::Walk, 0}}},
-        {'S', {{Command::Walk, 0}}},
+    std::vector<Row> rows = {
         {'J', {{Command::PerspectiveMove, 0}}},
         {'K', {{Command::PerspectiveMove, 0}}},
         {'O', {{Command::FocusMove, 0}}},
         {'P', {{Command::FocusMove, 0}}},
-        {keys::Left, {{Command::RotatePhi, 0}, {Command::RotateRho, 0}}},
-        {keys::Right, {{Command::RotatePhi, 0}, {Command::RotateRho, 0}}},
-        {keys::Up, {{Command::RotateTheta, 0}}},
-        {keys::Down, {{Command::RotateTheta, 0}}},
-        {keys::PageUp, {{Command::RotateRho, 0}}},
-        {keys::PageDown, {{Command::RotateRho, 0}}},
     };
+    rows.insert(rows.end(), sharedReleases.begin(), sharedReleases.end());
     for (Row const& r : rows) EXPECT_EQ(keyUpActions(KeyStyle::Earlier, r.code), r.actions) << r.code;
     for (int code : {'L', 'I', 'F', 'U', 'B', 'N'}) EXPECT_TRUE(keyUpActions(KeyStyle::Earlier, code).empty()) << code;
 }
