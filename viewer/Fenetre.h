@@ -15,5 +15,14 @@ public:
     // A menu command wxID_EXIT closes the window without asking.
     void OnExit(wxCommandEvent& event);
 
+    // Enters full screen, or leaves it for the size and place the window
+    // had before (its first size, centred, for a window that started full
+    // screen).
+    void toggleFullScreen();
+
     Vue_OpenGL* canvas = nullptr;
+
+private:
+    wxSize createdSize_;
+    bool neverNormal_ = false;
 };

@@ -107,7 +107,7 @@ void Vue_OpenGL::OnMouseMotion(wxMouseEvent& event) {
 
 void Vue_OpenGL::OnKeyDown(wxKeyEvent& event) {
     WindowRequest const r = core_.keyDown(event.GetKeyCode(), event.ControlDown(), event.ShiftDown());
-    if (r.toggleFullScreen) parentFrame->ShowFullScreen(!parentFrame->IsFullScreen(), wxFULLSCREEN_ALL);
+    if (r.toggleFullScreen) parentFrame->toggleFullScreen();
     if (r.captureMouse && !HasCapture()) CaptureMouse();
     if (r.releaseMouse && HasCapture()) ReleaseMouse();
     event.Skip();

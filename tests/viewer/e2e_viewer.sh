@@ -15,6 +15,7 @@ out="$(mktemp -d)"
   key ctrl+i wait 1.5 shot "$out/stereo.png" key ctrl+i \
   key ctrl+p wait 1 shot "$out/moving0.png" wait 1 shot "$out/moving1.png" \
   key space key space key space wait 3 alive shot "$out/bodies.png" \
+  key ctrl+f wait 2 geometry "$out/windowed" \
   close
 status=$?
 
@@ -22,6 +23,9 @@ check "the window closes with status 0" test "$status" -eq 0
 check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zarn 2011-2012"
 read -r w h sw sh _ <"$out/geometry"
 check "the window starts full screen (${w}x$h on ${sw}x$sh)" test "$w" -eq "$sw" -a "$h" -eq "$sh"
+read -r w h _ <"$out/windowed"
+check "Ctrl+F leaves full screen for an 800 x 600 window (client ${w}x$h)" \
+  test "$w" -ge 790 -a "$w" -le 800 -a "$h" -ge 560 -a "$h" -le 600
 
 # The welcome text is drawn in (0.5, 1, 1): many cyan-white pixels.
 text="$(count "$out/still0.png" 'R>40' 'G>90' 'B>90')"
