@@ -1,6 +1,7 @@
 #include "viewer/PendulumScene.h"
 
 #include "bodies/Obj.h"
+#include "systems/Scenes.h"
 #include "systems/System.h"
 
 namespace {
@@ -16,26 +17,13 @@ void addAttractor(System& sys) {
     sys.addObj(Vect{0.0, 0.0, -60000005.0}, Vect{0.0, 0.0, 0.0}, 5.9e25, 0.0, true, 0.0, true);
 }
 
-// Pendulum arguments: origin, length, bob mass, bob size (0 for a point).
-std::vector<Obj*> buildPendulumScene(System& sys) {
-    Obj* ptr002 = launched(sys.generatePendulum(Vect{50, 20, 0}, 10.0, 10.0, 1.0), Vect{0, 1, 0});
-    // Entry 0 of a rope pendulum is the rope's free end, tied to the bob.
-    Obj* ptr001 = launched(sys.generatePendulum2(Vect{50, 0, 0}, 10.0, 10.0, 1.0)[0], Vect{0, 50, 0});
-    Obj* ptr003 = launched(sys.generatePendulum(Vect{50, -20, 0}, 10.0, 8.0, 1.0), Vect{-30, -20, -50});
-    Obj* ptr004 = launched(sys.generatePendulum(Vect{50, -20, 0}, 10.0, 10.0, 1.0), Vect{0, 10, 10});
-    // 30 point bobs of equal length, launched with vertical speeds 5 .. -24.
-    for (int i = 0; i < 30; ++i)
-        launched(sys.generatePendulum(Vect{30.0, -50.0 - i, 0.0}, 10.0, 10.0, 0.0), Vect{0.0, 0.0, 5.0 - i});
-    // 30 point bobs at rest, lengths 0 .. 14.5 (the first sits on its anchor).
-    for (int i = 0; i < 30; ++i) sys.generatePendulum(Vect{60.0, -50.0 - i, 0.0}, 0.5 * i, 10.0, 0.0);
-    // 15 rope pendulums, lengths 5 .. 12.
-    for (int j = 0; j < 15; ++j) sys.generatePendulum2(Vect{80.0, -60.0 - j, 0.0}, 5.0 + 0.5 * j, 10.0, 0.0);
-    launched(sys.generatePendulum(Vect{50, -40, 0}, 10.0, 10.0, 1.0), Vect{0, 0, -100});
-    addAttractor(sys);
-    sys.damping = 0.005;
-    return {ptr001, ptr002, ptr003, ptr004};
+std::vector<Obj*> tracedPendulumScene(System& sys) {
+    Obj* picked[5] = {};
+    buildPendulumScene(sys, picked);
+    return {picked[0], picked[1], picked[2], picked[3]};
 }
 
+// Pendulum arguments: origin, length, bob mass, bob size (0 for a point).
 std::vector<Obj*> buildLightScene(System& sys) {
     Obj* ptr002 = launched(sys.generatePendulum(Vect{50, 20, 0}, 10.0, 10.0, 1.0), Vect{0, 1, 0});
     Obj* ptr006 = launched(sys.generatePendulum2(Vect{50, 0, 0}, 10.0, 10.0, 1.0)[0], Vect{0, 50, 0});

@@ -6,10 +6,10 @@
 class Obj;
 class System;
 
-// The scene of quorvex: a field of pendulums hanging in the pull of one very
-// heavy body far below. Fills sys and returns the four traced bodies in
-// tracing order (a rope's free end, three single bobs). No random draw.
-std::vector<Obj*> buildPendulumScene(System& sys);
+// The scene of quorvex (buildPendulumScene: a field of pendulums hanging in
+// the pull of one very heavy body far below). Fills sys and returns the four
+// traced bodies in tracing order (a rope's free end, three single bobs).
+std::vector<Obj*> tracedPendulumScene(System& sys);
 
 // The scene of quorvexlight: four single pendulums and three rope pendulums
 // over the same heavy body; returns the seven traced bodies in order, the

@@ -6,6 +6,7 @@
 
 // The interactive viewer: a field of pendulums and four traced paths.
 int main(int argc, char** argv) {
-    ViewerSetup setup{"quorvex", FrontEnd::current(), [] { return std::make_unique<TracedScene>(buildPendulumScene); }};
+    ViewerSetup setup{"quorvex", FrontEnd::current(),
+                      [] { return std::make_unique<TracedScene>(tracedPendulumScene); }};
     return runViewer(argc, argv, setup);
 }
