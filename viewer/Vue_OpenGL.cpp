@@ -70,7 +70,7 @@ void Vue_OpenGL::InitOpenGL() {
 
 void Vue_OpenGL::dessine(wxPaintEvent&) {
     wxPaintDC dc(this);
-    if (!context_ && IsShownOnScreen()) InitOpenGL();
+    if (!context_ && !openGlMissing_ && IsShownOnScreen()) InitOpenGL();
     if (!context_) return;
     SetCurrent(*context_);
     wxSize const s = GetClientSize();
