@@ -52,33 +52,9 @@ public:
     // Componentwise sum: with longer true the result has the larger
     // dimension (the tail copied from the longer operand), otherwise the
     // smaller one.
-    Vect add(Vect const& v, bool const& longer) const {
-        std::size_t const na = c_.size(), nb = v.c_.size();
-        std::size_t const common = na < nb ? na : nb;
-        std::size_t const n = longer ? (na < nb ? nb : na) : common;
-        Vect r;
-        r.c_.resizeUninitialised(n);
-        for (std::size_t i = 0; i < common; ++i) r.c_[i] = c_[i] + v.c_[i];
-        if (na > nb)
-            for (std::size_t i = common; i < n; ++i) r.c_[i] = c_[i];
-        else
-            for (std::size_t i = common; i < n; ++i) r.c_[i] = v.c_[i];
-        return r;
-    }
+    Vect add(Vect const& v, bool const& longer) const { return combine(v, longer, 1.0); }
     // add(v.oppose(), longer): components found only in v appear negated.
-    Vect sub(Vect const& v, bool const& longer) const {
-        std::size_t const na = c_.size(), nb = v.c_.size();
-        std::size_t const common = na < nb ? na : nb;
-        std::size_t const n = longer ? (na < nb ? nb : na) : common;
-        Vect r;
-        r.c_.resizeUninitialised(n);
-        for (std::size_t i = 0; i < common; ++i) r.c_[i] = c_[i] + (-v.c_[i]);
-        if (na > nb)
-            for (std::size_t i = common; i < n; ++i) r.c_[i] = c_[i];
-        else
-            for (std::size_t i = common; i < n; ++i) r.c_[i] = -v.c_[i];
-        return r;
-    }
+    Vect sub(Vect const& v, bool const& longer) const { return combine(v, longer, -1.0); }
     Vect operator+(Vect const& v) const { return add(v, true); }
     Vect& operator+=(Vect const& v) { return *this = add(v, true); }
     Vect operator-(Vect const& v) const { return sub(v, true); }
@@ -149,6 +125,22 @@ public:
     bool compare2(Vect const& v, double const& tol) const;
 
 private:
+    // this + sign * v under the dimension rule of add; sign is 1 or -1, so
+    // a - b is computed as a + (-b), which IEEE arithmetic makes identical.
+    Vect combine(Vect const& v, bool longer, double sign) const {
+        std::size_t const na = c_.size(), nb = v.c_.size();
+        std::size_t const common = na < nb ? na : nb;
+        std::size_t const n = longer ? (na < nb ? nb : na) : common;
+        Vect r;
+        r.c_.resizeUninitialised(n);
+        for (std::size_t i = 0; i < common; ++i) r.c_[i] = c_[i] + sign * v.c_[i];
+        if (na > nb)
+            for (std::size_t i = common; i < n; ++i) r.c_[i] = c_[i];
+        else
+            for (std::size_t i = common; i < n; ++i) r.c_[i] = sign * v.c_[i];
+        return r;
+    }
+
     InlineDoubles<4> c_;
 };
 
