@@ -26,9 +26,7 @@ bool Vect::compare(Vect const& v, double const& tol, bool const& ignoreDim) cons
     return true;
 }
 
-bool Vect::compare2(Vect const& v, double const& tol) const {
-    return (*this - v).normeCarree() <= tol * tol;
-}
+bool Vect::compare2(Vect const& v, double const& tol) const { return (*this - v).normeCarree() <= tol * tol; }
 
 std::ostream& operator<<(std::ostream& os, Vect const& v) {
     for (unsigned int i = 0; i < v.getDim(); ++i) os << v.get(i) << ' ';

@@ -10,28 +10,28 @@ namespace {
 // name the few points off the grid.
 GlyphPoint pointOf(char c) {
     switch (c) {
-        case 'a':
-            return {0, 0.25};
-        case 'b':
-            return {1, 0.75};
-        case 'c':
-            return {0.25, -0.25};
-        case 'd':
-            return {0, 1.0 / 3};
-        case 'e':
-            return {1, 1.0 / 3};
-        case 'f':
-            return {0, 2.0 / 3};
-        case 'g':
-            return {1, 2.0 / 3};
-        case 'h':
-            return {0.5, 0.75};
-        case 'i':
-            return {0.5, 0.25};
-        default: {
-            int const k = c - '1';
-            return {0.5 * (k % 3), 0.5 * (k / 3)};
-        }
+    case 'a':
+        return {0, 0.25};
+    case 'b':
+        return {1, 0.75};
+    case 'c':
+        return {0.25, -0.25};
+    case 'd':
+        return {0, 1.0 / 3};
+    case 'e':
+        return {1, 1.0 / 3};
+    case 'f':
+        return {0, 2.0 / 3};
+    case 'g':
+        return {1, 2.0 / 3};
+    case 'h':
+        return {0.5, 0.75};
+    case 'i':
+        return {0.5, 0.25};
+    default: {
+        int const k = c - '1';
+        return {0.5 * (k % 3), 0.5 * (k / 3)};
+    }
     }
 }
 

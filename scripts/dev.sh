@@ -12,7 +12,7 @@ cd "$root"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libbenchmark-dev
   libwxgtk3.2-dev libglu1-mesa-dev libosmesa6-dev libx11-dev
   xvfb xauth xdotool openbox x11-utils imagemagick
@@ -48,7 +48,13 @@ build_sanitized() {
   cmake --build build-asan -j "$jobs"
 }
 
+check_format() {
+  # The committed .clang-format is the layout of every C++ file.
+  git ls-files -z '*.h' '*.cpp' | xargs -0 clang-format --dry-run --Werror
+}
+
 run_tests() {
+  check_format
   build
   ctest --test-dir build --output-on-failure -j "$jobs"
   build_sanitized

@@ -24,7 +24,7 @@ int drawsConsumedBy(void (*step)(Obj&), Obj& body) {
 TEST(ObjStep, HandWorkedStepWithForceTorqueAndBothSwitches) {
     Obj b(Vect{1, 2, 3}, 2.0, Vect{0, 0, 0}, Vect(3), Vect{0, 0, 1});
     b.init();
-    b.addF(Vect{1, 0, 0}, Vect(3));   // a push at the centre
+    b.addF(Vect{1, 0, 0}, Vect(3));        // a push at the centre
     b.addF(Vect{0, 0, 2}, Vect{1, 0, 0});  // an off-centre push: torque (0, -2, 0)
     EXPECT_EQ(b.getF(), (Vect{1, 0, 2}));
     EXPECT_EQ(b.getMf(), (Vect{0, -2, 0}));

@@ -65,9 +65,10 @@ TEST_F(MatrixMessages, ShapeMismatchInSumsAndDifferences) {
     EXPECT_EQ(s.getDimi(), 0u);
     EXPECT_EQ(d.getDimi(), 0u);
     EXPECT_EQ(a.getDimi(), 0u);
-    EXPECT_EQ(messages(), "Matrix: operator+ NOT COMPATIBLE\n"
-                                                                  "Matrix: operator+ NOT COMPATIBLE\n"
-                                                                  "Matrix: operator+ NOT COMPATIBLE\n");
+    EXPECT_EQ(messages(),
+              "Matrix: operator+ NOT COMPATIBLE\n"
+              "Matrix: operator+ NOT COMPATIBLE\n"
+              "Matrix: operator+ NOT COMPATIBLE\n");
 }
 
 TEST_F(MatrixMessages, ProductsWithUnfitShapesAreSilent) {

@@ -15,8 +15,8 @@ TEST(RandomDraws, FollowTheGeneratorWithTheFixedDivisor) {
     std::srand(42);
     EXPECT_EQ(rand(-1.0, 3.0), -1.0 + (r0 / 2147483647.0) * 4.0);
     Vect const v = randVect(2.0, 3);
-    EXPECT_EQ(v, (Vect{(r1 / 2147483647.0) * 4.0 - 2.0, (r2 / 2147483647.0) * 4.0 - 2.0,
-                       (r3 / 2147483647.0) * 4.0 - 2.0}));
+    EXPECT_EQ(
+        v, (Vect{(r1 / 2147483647.0) * 4.0 - 2.0, (r2 / 2147483647.0) * 4.0 - 2.0, (r3 / 2147483647.0) * 4.0 - 2.0}));
 }
 
 TEST(RandomDraws, ZeroAmplitudeStillConsumesOneValuePerComponent) {
