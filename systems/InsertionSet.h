@@ -78,8 +78,15 @@ public:
         auto const found = index_.find(p);
         if (found != index_.end()) return {iterator(this, found->second), false};
         if (walkers_ == 0 && holes() > 64 && holes() > size()) squeeze();
-        index_.emplace(p, slots_.size());
+        // The slot first, then its index entry: if either allocation fails
+        // the set is left as it was, never with an entry for a missing slot.
         slots_.push_back(p);
+        try {
+            index_.emplace(p, slots_.size() - 1);
+        } catch (...) {
+            slots_.pop_back();
+            throw;
+        }
         return {iterator(this, slots_.size() - 1), true};
     }
 

@@ -27,11 +27,11 @@ std::vector<Obj*> System::generate(Vect const& origin, Vect const& counts, doubl
     // truncated: such a request builds nothing.
     double n = 1.0;
     for (unsigned int i = 0; i < dims; ++i) {
-        double const c = counts.get(i);
-        if (!(c >= 0.0) || c >= countLimit) return list;
-        n *= std::trunc(c);
+        double const count = counts.get(i);
+        if (!(count >= 0.0) || count >= countLimit) return list;
+        n *= std::trunc(count);
     }
-    double const m = M / n;
+    double const bodyMass = M / n;
     unsigned int const nx = static_cast<unsigned int>(counts.get(0));
     unsigned int const ny = static_cast<unsigned int>(counts.get(1));
     unsigned int const nz = static_cast<unsigned int>(counts.get(2));
@@ -43,7 +43,7 @@ std::vector<Obj*> System::generate(Vect const& origin, Vect const& counts, doubl
     double const space = mode == 0 ? spaceDiagonal * s : s;
 
     auto make = [&](Vect const& at) {
-        Obj* body = addObj(at, v, m, h, false, q, shown);
+        Obj* body = addObj(at, v, bodyMass, h, false, q, shown);
         list.push_back(body);
         return body;
     };

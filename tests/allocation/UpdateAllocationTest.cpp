@@ -5,15 +5,20 @@
 
 #include <cstdlib>
 #include <new>
+#include <vector>
 
+#include "systems/InsertionSet.h"
 #include "systems/Scenes.h"
 #include "systems/Universe.h"
 
 namespace {
 std::size_t allocations = 0;
+// When not 0, the allocation that would make the count reach it fails.
+std::size_t failingAllocation = 0;
 
 void* counted(std::size_t n) {
     ++allocations;
+    if (allocations == failingAllocation) throw std::bad_alloc();
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
     throw std::bad_alloc();
 }
@@ -85,6 +90,35 @@ TEST(UpdateAllocations, NoneWithEveryKindOfMemberAndABreakingSpring) {
         sub->generate(Vect(3), Vect{2, 2, 2}, 1.0, 8.0, 1, 50.0, false, 0.0, true, Vect(3));
         EXPECT_EQ(allocationsIn(s, 0.01, 5), 0u);
         EXPECT_EQ(s.forces.size(), 4u);
+    }
+}
+
+// An insert whose allocation fails leaves the set as it was: the member
+// is neither listed nor walked, and erasing it is harmless.
+TEST(InsertionSetAllocation, AFailedInsertLeavesTheSetConsistent) {
+    std::vector<int> items(40);
+    for (std::size_t nth = 1; nth <= 3; ++nth) {
+        InsertionSet<int> set;
+        int inserted = 0;
+        // Fail the nth allocation of each insert, one insert after another,
+        // so that both the slot list and the index meet a failure.
+        for (int& item : items) {
+            failingAllocation = allocations + nth;
+            try {
+                set.insert(&item);
+                ++inserted;
+            } catch (std::bad_alloc const&) {
+            }
+            failingAllocation = 0;
+            std::size_t walked = 0;
+            for (int* p : set) {
+                ++walked;
+                EXPECT_TRUE(set.contains(p));
+            }
+            ASSERT_EQ(walked, set.size());
+            ASSERT_EQ(set.size(), static_cast<std::size_t>(inserted));
+            if (!set.contains(&item)) EXPECT_EQ(set.erase(&item), 0u);
+        }
     }
 }
 
