@@ -8,12 +8,14 @@ program="$1" xrun="$2"
 out="$(mktemp -d)"
 
 # The camera starts inside the lattice's first ball: back off (Shift+S)
-# until the lattice is in view, then turn, walk, and run the physics.
+# until the lattice is in view, then turn, walk, and run the physics. The
+# camera coasts for a number of ticks after a key is released, which takes
+# longer on a loaded machine: let it come to rest before the still shots.
 "$xrun" "$program" \
   title "$out/title" geometry "$out/geometry" \
-  wait 1 keydown shift+s wait 1 keyup shift+s wait 5 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
+  wait 1 keydown shift+s wait 1 keyup shift+s settle 200 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
   drag 399 287 460 287 wait 1 shot "$out/turned.png" \
-  keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" \
+  keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" settle 200 \
   key l wait 1 shot "$out/physics0.png" wait 1 shot "$out/physics1.png" \
   key l wait 1.5 shot "$out/stopped0.png" wait 1.5 shot "$out/stopped1.png" \
   close
