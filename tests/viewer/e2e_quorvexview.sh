@@ -21,6 +21,11 @@ out="$(mktemp -d)"
   close
 status=$?
 
+# A scaled (high-DPI) desktop: the window counts twice as many pixels as
+# its logical size, and each of its frames takes longer.
+GDK_SCALE=2 XRUN_SCREEN=2048x1536 "$xrun" "$program" wait 2 shot "$out/scaled.png" close
+scaledStatus=$?
+
 check "the window closes with status 0" test "$status" -eq 0
 check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zarn 2011-2012"
 read -r w h sw sh ow oh <"$out/geometry"
@@ -42,5 +47,12 @@ moving="$(changed "$out/physics0.png" "$out/physics1.png")"
 check "L starts the physics ($moving pixels changed)" gt "$moving" 1500
 stopped="$(changed "$out/stopped0.png" "$out/stopped1.png")"
 check "L again stops it ($stopped pixels changed)" lt "$stopped" 50
+
+check "a scaled window closes with status 0" test "$scaledStatus" -eq 0
+# The picture covers the whole window: its top-left quarter holds no
+# undrawn black.
+convert "$out/scaled.png" -crop 50%x50%+0+0 +repage "$out/scaled-quarter.png"
+black="$(count "$out/scaled-quarter.png" 'R<2' 'G<2' 'B<2')"
+check "a scaled window is drawn all over ($black undrawn pixels in its top-left quarter)" lt "$black" 1000
 
 finish
