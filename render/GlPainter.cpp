@@ -23,11 +23,15 @@ void GlPainter::point(Vect const& X) {
     glPopMatrix();
 }
 
-// The angle argument is the length of the rotation vector as it stands.
+// The angle argument is the length of the rotation vector as it stands. A
+// zero vector turns nothing; it is not handed to OpenGL, which leaves the
+// rotation about a zero axis undefined (some drivers fill the matrix with NaN
+// and the ball vanishes).
 void GlPainter::ball(Vect const& X, Vect const& ang, double r) {
     glPushMatrix();
     translate(X);
-    glRotated(ang.norme(), ang.get(0), ang.get(1), ang.get(2));
+    double const angle = ang.norme();
+    if (angle != 0.0) glRotated(angle, ang.get(0), ang.get(1), ang.get(2));
     glLineWidth(2);
     Quadric const quadric;
     if (quadric) {

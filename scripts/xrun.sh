@@ -13,6 +13,9 @@
 #                       30 times over about a second (a viewer that warps
 #                       the pointer back sees 30 moves), then released
 #   shot FILE           screenshot of the window (PNG)
+#   settle PIXELS       screenshots one second apart until two in a row differ
+#                       in fewer than PIXELS pixels (the view has come to
+#                       rest, however slowly a loaded machine ticks)
 #   geometry FILE       write "WIDTH HEIGHT SCREENW SCREENH OUTERW OUTERH": the
 #                       window's client size, the screen's, and the window's
 #                       size with the window manager's frame
@@ -31,7 +34,7 @@
 set -euo pipefail
 
 if (($# < 1)); then
-  sed -n '2,26p' "$0" >&2
+  sed -n '2,33p' "$0" >&2
   exit 2
 fi
 program="$1"
@@ -40,7 +43,7 @@ title="Projet Informatique Zarn 2011-2012"
 timeout="${XRUN_TIMEOUT:-60}"
 screen="${XRUN_SCREEN:-1024x768}"
 
-for tool in Xvfb openbox xdotool import xdpyinfo; do
+for tool in Xvfb openbox xdotool import compare xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "xrun: $tool is missing (scripts/dev.sh deps installs it)" >&2; exit 2; }
 done
 
@@ -70,20 +73,20 @@ poll() {
   done
 }
 
-# A free display number: Xvfb itself refuses a taken one, so try a few.
+# Xvfb picks a free display number itself and writes it to descriptor 3
+# once it accepts connections: it claims the number atomically, so viewers
+# started side by side (parallel tests) never share a display.
 start_xvfb() {
-  local n
-  for n in $(seq $((100 + RANDOM % 400)) 600); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    if poll xdpyinfo; then return 0; fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$workdir/display" >"$workdir/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  local end=$((SECONDS + timeout))
+  until grep -qx '[0-9][0-9]*' "$workdir/display" 2>/dev/null; do
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "cannot start Xvfb: $(tail -n 1 "$workdir/xvfb.log")"
+    ((SECONDS < end)) || fail "Xvfb did not start"
+    sleep 0.1
   done
-  fail "cannot start Xvfb"
+  export DISPLAY=":$(cat "$workdir/display")"
+  poll xdpyinfo || fail "cannot reach Xvfb on $DISPLAY"
 }
 
 start_xvfb
@@ -134,6 +137,19 @@ while (($# > 0)); do
       shift 4
       ;;
     shot) import -silent -window "$window" "$1"; shift ;;
+    settle)
+      end=$((SECONDS + timeout))
+      import -silent -window "$window" "$workdir/settle0.png"
+      while :; do
+        sleep 1
+        import -silent -window "$window" "$workdir/settle1.png"
+        diff="$(compare -metric AE -fuzz 3% "$workdir/settle0.png" "$workdir/settle1.png" null: 2>&1 || true)"
+        [[ "$diff" =~ ^[0-9]+$ ]] && ((diff < $1)) && break
+        ((SECONDS < end)) || fail "the view did not come to rest ($diff pixels still change)"
+        mv "$workdir/settle1.png" "$workdir/settle0.png"
+      done
+      shift
+      ;;
     geometry)
       eval "$(xdotool getwindowgeometry --shell "$window")"
       read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*=//; s/,/ /g' | awk 'NF == 4' || true)
@@ -144,7 +160,8 @@ while (($# > 0)); do
     title) xdotool getwindowname "$window" >"$1"; shift ;;
     alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
     close)
-      xdotool windowactivate --sync "$window" 2>/dev/null || true
+      # --sync waits for the window manager without a limit of its own.
+      timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
       xdotool key --clearmodifiers alt+F4
       end=$((SECONDS + timeout))
       while kill -0 "$app_pid" 2>/dev/null; do

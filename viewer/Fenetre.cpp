@@ -8,6 +8,7 @@ Fenetre::Fenetre(wxString const& title, wxSize const& size, wxPoint const& pos, 
     canvas = new Vue_OpenGL(this, wxDefaultSize, wxDefaultPosition, setup.frontEnd,
                             setup.makeScene ? setup.makeScene() : nullptr);
     Bind(wxEVT_MENU, &Fenetre::OnExit, this, wxID_EXIT);
+    Bind(wxEVT_CLOSE_WINDOW, &Fenetre::OnClose, this);
     if (setup.frontEnd.fullScreenAtStart) ShowFullScreen(true, wxFULLSCREEN_ALL);
     neverNormal_ = setup.frontEnd.fullScreenAtStart;
     if (setup.frontEnd.centred) Centre(wxBOTH);
@@ -17,6 +18,11 @@ Fenetre::Fenetre(wxString const& title, wxSize const& size, wxPoint const& pos, 
 }
 
 void Fenetre::OnExit(wxCommandEvent&) { Close(true); }
+
+void Fenetre::OnClose(wxCloseEvent& event) {
+    if (canvas) canvas->stopTicks();
+    event.Skip();
+}
 
 void Fenetre::toggleFullScreen() {
     ShowFullScreen(!IsFullScreen(), wxFULLSCREEN_ALL);

@@ -23,6 +23,9 @@ public:
     Vue_OpenGL* canvas = nullptr;
 
 private:
+    // Closing stops the canvas's ticks, then the window is destroyed.
+    void OnClose(wxCloseEvent& event);
+
     wxSize createdSize_;
     bool neverNormal_ = false;
 };

@@ -63,7 +63,7 @@ void Vue_OpenGL::InitOpenGL() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (core_.frontEnd.crossCursor) SetCursor(wxCursor(wxCURSOR_CROSS));
     glClearColor(0.03f, 0.16f, 0.18f, 0.0f);
-    wxSize const s = GetClientSize();
+    wxSize const s = pixelSize();
     glViewport(0, 0, s.x, s.y);
     timer.Start(20, wxTIMER_CONTINUOUS);
 }
@@ -73,7 +73,7 @@ void Vue_OpenGL::dessine(wxPaintEvent&) {
     if (!context_ && !openGlMissing_ && IsShownOnScreen()) InitOpenGL();
     if (!context_) return;
     SetCurrent(*context_);
-    wxSize const s = GetClientSize();
+    wxSize const s = pixelSize();
     core_.paint(s.x, s.y);
     SwapBuffers();
 }
@@ -81,10 +81,12 @@ void Vue_OpenGL::dessine(wxPaintEvent&) {
 void Vue_OpenGL::OnSize(wxSizeEvent& event) {
     event.Skip();
     if (!context_) return;
-    wxSize const s = GetClientSize();
+    wxSize const s = pixelSize();
     SetCurrent(*context_);
     glViewport(0, 0, s.x, s.y);
 }
+
+wxSize Vue_OpenGL::pixelSize() const { return ToPhys(GetClientSize()); }
 
 void Vue_OpenGL::OnMouseButton(wxMouseEvent&) {}
 

@@ -23,6 +23,11 @@ public:
     // Runs once, at the first paint where the canvas is on screen.
     void InitOpenGL();
 
+    // No more ticks. The toolkit destroys a closed window only once its
+    // event loop runs idle, which a timer whose frames take longer than a
+    // tick never lets it do: the window stops its ticks when it closes.
+    void stopTicks() { timer.Stop(); }
+
     ViewerCore& core() { return core_; }
     bool glReady() const { return context_ != nullptr; }
     // True once a canvas found no usable OpenGL and closed its window.
@@ -40,6 +45,10 @@ private:
     void OnEnterWindow(wxMouseEvent& event);
     void OnTimer(wxTimerEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    // The drawable's size in pixels. On a scaled (high-DPI) GTK 3 desktop the
+    // client size counts logical pixels, a fraction of the drawable's; the
+    // mouse works in logical pixels, OpenGL in these.
+    wxSize pixelSize() const;
 
     Fenetre* parentFrame;
     ViewerCore core_;

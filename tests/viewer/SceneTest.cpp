@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "bodies/Ball.h"
@@ -149,6 +151,33 @@ TEST(LatticeScene, FiftyTwoBodiesAndOneHundredNinetyThreeSprings) {
     }
     EXPECT_EQ(latticeBalls, 50);
     EXPECT_EQ(ball->getRules().dampingStep, false);
+}
+
+// The lines of a text, split at its newlines (an empty line included).
+std::vector<std::string> linesOf(std::string const& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(WelcomeText, LinesAndTheirRunsOfDashesAndSpaces) {
+    std::string const text = welcomeText();
+    std::vector<std::string> const lines = linesOf(text);
+    ASSERT_EQ(lines.size(), 7u);
+    std::string const call = "-->> press CTRL+P to activate physics ! <<--";
+    EXPECT_EQ(lines[0], "bienvenue dans le test de balle !" + std::string(175, '-'));
+    EXPECT_EQ(lines[1], call + std::string(8, ' ') + call + std::string(7, ' ') + call + std::string(7, ' ') + call +
+                            std::string(8, ' '));
+    EXPECT_EQ(lines[2], "then press SPACE for fun ! :-)" + std::string(173, ' ') + ":-D ");
+    EXPECT_EQ(lines[3], "move with wasd and arrows" + std::string(182, '-'));
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[5],
+              "changer mainSys.disp() en mainSys.cdisp() dans plinvo dans la fonction dessine pour le terminal, la "
+              "fenetre s'ouvre quand meme, regarder dans le terminal apres avoir active la simulation dans la "
+              "fenetre!");
+    EXPECT_EQ(lines[6], std::string(209, '-'));
+    EXPECT_EQ(text.back(), '-');  // no newline after the last line
 }
 
 }  // namespace

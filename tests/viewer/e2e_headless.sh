@@ -30,31 +30,27 @@ for program in "$@"; do
   expect_refusal "with a display that cannot be opened" "no display" "$program" -u WAYLAND_DISPLAY DISPLAY=":$closed"
 done
 
-# A virtual display without the GLX extension.
-xvfb_pid=""
-for n in $(seq $((600 + RANDOM % 300)) 999); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp -extension GLX >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    xdpyinfo -display ":$n" >/dev/null 2>&1 && break
-    sleep 0.2
-  done
-  if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-    for program in "$@"; do
-      expect_refusal "without OpenGL" "OpenGL" "$program" -u WAYLAND_DISPLAY DISPLAY=":$n"
-    done
-    break
-  fi
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
+# A virtual display without the GLX extension. Xvfb picks a free display
+# number itself (claimed atomically, so parallel tests never share one) and
+# writes it to descriptor 3 once it accepts connections.
+numfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -extension GLX 3>"$numfile" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 300); do
+  grep -qx '[0-9][0-9]*' "$numfile" && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.2
 done
-if [[ -n "$xvfb_pid" ]]; then
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
+n="$(cat "$numfile")"
+rm -f "$numfile"
+if [[ "$n" =~ ^[0-9]+$ ]] && xdpyinfo -display ":$n" >/dev/null 2>&1; then
+  for program in "$@"; do
+    expect_refusal "without OpenGL" "OpenGL" "$program" -u WAYLAND_DISPLAY DISPLAY=":$n"
+  done
 else
   echo "FAIL - could not start Xvfb"
   failures=$((failures + 1))
 fi
+kill "$xvfb_pid" 2>/dev/null
+wait "$xvfb_pid" 2>/dev/null
 ((failures == 0))

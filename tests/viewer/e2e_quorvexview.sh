@@ -8,16 +8,23 @@ program="$1" xrun="$2"
 out="$(mktemp -d)"
 
 # The camera starts inside the lattice's first ball: back off (Shift+S)
-# until the lattice is in view, then turn, walk, and run the physics.
+# until the lattice is in view, then turn, walk, and run the physics. The
+# camera coasts for a number of ticks after a key is released, which takes
+# longer on a loaded machine: let it come to rest before the still shots.
 "$xrun" "$program" \
   title "$out/title" geometry "$out/geometry" \
-  wait 1 keydown shift+s wait 1 keyup shift+s wait 5 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
+  wait 1 keydown shift+s wait 1 keyup shift+s settle 200 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
   drag 399 287 460 287 wait 1 shot "$out/turned.png" \
-  keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" \
+  keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" settle 200 \
   key l wait 1 shot "$out/physics0.png" wait 1 shot "$out/physics1.png" \
   key l wait 1.5 shot "$out/stopped0.png" wait 1.5 shot "$out/stopped1.png" \
   close
 status=$?
+
+# A scaled (high-DPI) desktop: the window counts twice as many pixels as
+# its logical size, and each of its frames takes longer.
+GDK_SCALE=2 XRUN_SCREEN=2048x1536 "$xrun" "$program" wait 2 shot "$out/scaled.png" close
+scaledStatus=$?
 
 check "the window closes with status 0" test "$status" -eq 0
 check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zarn 2011-2012"
@@ -40,5 +47,12 @@ moving="$(changed "$out/physics0.png" "$out/physics1.png")"
 check "L starts the physics ($moving pixels changed)" gt "$moving" 1500
 stopped="$(changed "$out/stopped0.png" "$out/stopped1.png")"
 check "L again stops it ($stopped pixels changed)" lt "$stopped" 50
+
+check "a scaled window closes with status 0" test "$scaledStatus" -eq 0
+# The picture covers the whole window: its top-left quarter holds no
+# undrawn black.
+convert "$out/scaled.png" -crop 50%x50%+0+0 +repage "$out/scaled-quarter.png"
+black="$(count "$out/scaled-quarter.png" 'R<2' 'G<2' 'B<2')"
+check "a scaled window is drawn all over ($black undrawn pixels in its top-left quarter)" lt "$black" 1000
 
 finish

@@ -13,7 +13,7 @@ out="$(mktemp -d)"
   wait 2 shot "$out/still0.png" wait 1.5 shot "$out/still1.png" \
   key Tab wait 1.5 shot "$out/help.png" key Tab wait 1.5 shot "$out/hint.png" \
   key ctrl+i wait 1.5 shot "$out/stereo.png" key ctrl+i \
-  key ctrl+p wait 1 shot "$out/moving0.png" wait 1 shot "$out/moving1.png" \
+  key ctrl+p wait 1 shot "$out/moving0.png" wait 2 shot "$out/moving1.png" \
   key space key space key space wait 3 alive shot "$out/bodies.png" \
   key ctrl+f wait 2 geometry "$out/windowed" \
   close
