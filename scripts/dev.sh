@@ -36,7 +36,8 @@ deps() {
 }
 
 build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_SANITIZE=OFF \
+    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=ON -DQUORVEX_BENCH=ON >/dev/null
   cmake --build build -j "$jobs"
 }
 
@@ -44,7 +45,7 @@ build_sanitized() {
   # The engine and drawing tests again, with AddressSanitizer and
   # UndefinedBehaviorSanitizer; the wx viewers are covered by build/.
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_SANITIZE=ON \
-    -DQUORVEX_VIEWERS=OFF -DQUORVEX_BENCH=OFF >/dev/null
+    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=OFF -DQUORVEX_BENCH=OFF >/dev/null
   cmake --build build-asan -j "$jobs"
 }
 
