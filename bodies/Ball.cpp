@@ -4,10 +4,9 @@
 #include <ostream>
 
 #include "bodies/Painter.h"
+#include "numerics/Constants.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
-
 // r^3 pi 4 / 3, computed in that order.
 double sphereVolume(double r) { return std::pow(r, 3) * pi * 4 / 3; }
 }  // namespace

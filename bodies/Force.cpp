@@ -81,18 +81,8 @@ void ObjC::force() {
 
 // Lorentz terms (c v) ^ magnF, then c elecF, each at the centre.
 void ObjC::update(double const& dt) {
-    if (dx.getDim() == 3 && magnF.getDim() == 3 && elecF.getDim() == 3) {
-        double const* v = dx.data();
-        double const* b = magnF.data();
-        double const* e = elecF.data();
-        double const cv[3] = {v[0] * c, v[1] * c, v[2] * c};
-        addCentralF(cv[1] * b[2] - cv[2] * b[1], cv[2] * b[0] - cv[0] * b[2], cv[0] * b[1] - cv[1] * b[0]);
-        addCentralF(e[0] * c, e[1] * c, e[2] * c);
-    } else {
-        Vect const zero(3u);
-        addF((c * dx) ^ magnF, zero);
-        addF(c * elecF, zero);
-    }
+    addCentralF((c * dx) ^ magnF);
+    addCentralF(c * elecF);
     Obj::update(dt);
 }
 

@@ -47,16 +47,11 @@ void Obj::init() {
 // Without translation forces the current engine moves X by dt dx alone, with
 // neither noise nor weight; the earlier engine always takes the full step.
 void Obj::update(double const& dt) {
-    if (X.getDim() == 3 && dx.getDim() == 3 && F.getDim() == 3 && Mf.getDim() == 3 && mcin.getDim() == 3 &&
-        ang.getDim() == 3) {
-        update3(dt);
-        return;
-    }
     if (translationForce) {
         dx = dx + (dt * F) / m;
         Vect const r1 = randVect(T, 3);
         X = (X + dt * dx) + r1;
-        if (rules.weightAfterMove) addF(Vect{0.0, 0.0, -0.0981 * m}, Vect(3u));
+        if (rules.weightAfterMove) addCentralF(0.0, 0.0, -0.0981 * m);
     } else if (rules.positionStepAlways) {
         Vect const r1 = randVect(T, 3);
         X = (X + dt * dx) + r1;
@@ -65,43 +60,7 @@ void Obj::update(double const& dt) {
     }
     if (rotationForce) mcin = mcin + dt * Mf;
     Vect const r2 = randVect(T, 3);
-    ang = (ang + (dt * I.getInv()) * mcin) + r2;
-}
-
-// The step above on raw components, for the usual three-dimensional body:
-// the same operations in the same order, hence the same bits.
-void Obj::update3(double const& dt) {
-    double* x = X.data();
-    double* v = dx.data();
-    double r[3];
-    if (translationForce) {
-        double const* f = F.data();
-        double const inv = 1.0 / m;
-        for (int k = 0; k < 3; ++k) v[k] = v[k] + (f[k] * dt) * inv;
-        randFill(T, r, 3);
-        for (int k = 0; k < 3; ++k) x[k] = (x[k] + v[k] * dt) + r[k];
-        if (rules.weightAfterMove) addCentralF(0.0, 0.0, -0.0981 * m);
-    } else if (rules.positionStepAlways) {
-        randFill(T, r, 3);
-        for (int k = 0; k < 3; ++k) x[k] = (x[k] + v[k] * dt) + r[k];
-    } else {
-        for (int k = 0; k < 3; ++k) x[k] = x[k] + v[k] * dt;
-    }
-    double* l = mcin.data();
-    if (rotationForce) {
-        double const* t = Mf.data();
-        for (int k = 0; k < 3; ++k) l[k] = l[k] + t[k] * dt;
-    }
-    randFill(T, r, 3);
-    Vect const turn = I.scaledInverseTimes(dt, mcin);
-    double* a = ang.data();
-    if (turn.getDim() == 3) {
-        double const* w = turn.data();
-        for (int k = 0; k < 3; ++k) a[k] = (a[k] + w[k]) + r[k];
-    } else {
-        // A singular inertia never inverted: only the noise turns the body.
-        for (int k = 0; k < 3; ++k) a[k] = a[k] + r[k];
-    }
+    ang = (ang + I.scaledInverseTimes(dt, mcin)) + r2;
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }

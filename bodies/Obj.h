@@ -140,7 +140,4 @@ protected:
     Vect mcin;
     Vect Mf;
     EngineRules rules;
-
-private:
-    void update3(double const& dt);
 };

@@ -10,15 +10,11 @@ double rand(double const& a, double const& b) {
     return a + (r / randDivisor) * (b - a);
 }
 
-void randFill(double amp, double* out, unsigned int n) {
-    for (unsigned int i = 0; i < n; ++i) {
-        double const r = std::rand();
-        out[i] = (r / randDivisor) * (2 * amp) - amp;
-    }
-}
-
 Vect randVect(double amp, unsigned int n) {
     Vect v(n);
-    randFill(amp, v.data(), n);
+    for (unsigned int i = 0; i < n; ++i) {
+        double const r = std::rand();
+        v.set(i, (r / randDivisor) * (2 * amp) - amp);
+    }
     return v;
 }

@@ -14,6 +14,3 @@ double rand(double const& a, double const& b);
 // n components uniform in [-amp, amp], drawn in order; always consumes
 // exactly n values of the generator, also when amp is 0.
 Vect randVect(double amp, unsigned int n);
-
-// The draws of randVect(amp, n) written into out[0 .. n-1].
-void randFill(double amp, double* out, unsigned int n);

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
+#include "numerics/Constants.h"
+
 namespace {
-constexpr double pi = 3.14159265358979323846;
 // Beyond this many steps the wrap first drops whole steps at once.
 constexpr double maxWrapSteps = 1e6;
 }  // namespace
@@ -48,7 +49,7 @@ void Camera::update(double const& dt) {
     perspective += perspectiveRate * dt;
     motionBlur += motionBlurRate * dt;
 
-    double const h = phi * 2 * pi / 360;
+    double const h = headingRadians();
     Vect drive(3u);
     drive += walkInput.get(0) * Vect{std::cos(h), std::sin(-h), 0.0};
     drive += strafeInput.get(1) * Vect{std::cos(pi / 2 - h), std::sin(pi / 2 - h), 0.0};
@@ -60,8 +61,10 @@ void Camera::update(double const& dt) {
     setF(Vect(3u));
 }
 
+double Camera::headingRadians() const { return phi * 2 * pi / 360; }
+
 double Camera::fovy() const {
-    double const h = phi * 2 * pi / 360;
+    double const h = headingRadians();
     double const k = 1000 * (getdx() * Vect{std::cos(h), std::sin(-h), 0.0});
     double const f = perspective - hyperbolicLimit(k, 10);
     // Past a forward speed of 0.05 per millisecond the root has no real

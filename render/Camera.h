@@ -105,6 +105,8 @@ private:
     double wrap(double a) const;
     // The eye correction, turning by sign·focus/stereoDivisor degrees.
     void applyEyeTurn(double sign);
+    // The heading phi in radians, phi 2 pi / 360.
+    double headingRadians() const;
     // The view rotation: roll, pitch, then heading.
     void rotateView() const;
 

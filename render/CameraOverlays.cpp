@@ -2,12 +2,11 @@
 
 #include <cmath>
 
+#include "numerics/Constants.h"
 #include "render/Camera.h"
 #include "render/String3d.h"
 
 namespace {
-
-constexpr double pi = 3.14159265358979323846;
 
 char const* const cameraBlock =
     "- camera - setting -\n"

@@ -5,11 +5,10 @@
 #include <cctype>
 #include <ostream>
 
+#include "numerics/Constants.h"
 #include "render/Glyphs.h"
 
 namespace {
-constexpr double pi = 3.14159265358979323846;
-
 // Radius of the circle the characters stand on.
 constexpr double radius = 0.5;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "systems/System.h"
 
 // Scenes built by code on a given system, shared by the viewers, the tests
@@ -13,6 +15,20 @@
 // picked[3] are the traced bodies, picked[4] only gets its start velocity.
 // The viewer seeds the generator before calling this.
 void buildPendulumScene(System& mainSys, Obj* picked[5]);
+
+// The scene of quorvexlight: four single pendulums and three rope pendulums
+// over the heavy body; returns the seven traced bodies in order, the last
+// one in the middle of a rope.
+std::vector<Obj*> buildLightScene(System& sys);
+
+// The scene of quorvexview: a 5 x 5 x 2 lattice of balls on springs, the
+// heavy body far below and a ball launched upward at 10 m/s with no noise.
+// Returns the launched ball. No random draw.
+Obj* buildLatticeScene(System& sys);
+
+// The heavy body 60000005 m below the origin (mass 5.9e25, acting) whose
+// gravitation is the only gravity of the viewers' scenes.
+void addAttractor(System& sys);
 
 // Benchmark workload: a 20 x 20 x 20 lattice (mode 0, spacing 1, total mass
 // 8000, stiffness 100) above one acting body of mass 5.9e25 at

@@ -15,4 +15,7 @@ public:
     // Draws the scene with the frame's matrices and the eye's colour mask
     // already set; needs a current GL context.
     virtual void pass(System& mainSys) = 0;
+
+    // Time step of one physics tick, in seconds, whatever the timer's interval.
+    static constexpr double timeStep = 0.045;
 };

@@ -2,16 +2,12 @@
 
 #include <GL/gl.h>
 
-#include <cstdlib>
-#include <ctime>
-
 #include "bodies/Obj.h"
 #include "render/String3d.h"
 #include "systems/System.h"
 #include "viewer/PendulumScene.h"
 
 void TracedScene::build(System& mainSys) {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
     traced_ = buildFn_(mainSys);
     trajectories_.assign(traced_.size(), Trajectory{});
 }

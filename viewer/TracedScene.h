@@ -16,8 +16,7 @@ public:
     using BuildFn = std::vector<Obj*> (*)(System&);
     explicit TracedScene(BuildFn buildFn) : buildFn_(buildFn) {}
 
-    // Seeds the C generator from the clock (the space key's draws depend on
-    // it), then runs the build function.
+    // Runs the build function and starts one empty path per traced body.
     void build(System& mainSys) override;
     // mainSys.update(0.045), then one point appended to every path.
     void step(System& mainSys) override;
@@ -26,9 +25,6 @@ public:
 
     std::vector<Obj*> const& traced() const { return traced_; }
     std::vector<Trajectory> const& trajectories() const { return trajectories_; }
-
-    // Time step of one physics tick, in seconds.
-    static constexpr double timeStep = 0.045;
 
 private:
     BuildFn buildFn_;

@@ -2,6 +2,9 @@
 
 #include <GL/gl.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include "numerics/Rand.h"
 #include "viewer/MouseTurn.h"
 
@@ -13,6 +16,8 @@ ViewerCore::ViewerCore(FrontEnd const& fe, std::unique_ptr<Scene> sc)
       scene(std::move(sc)) {
     mainSys.setRules(frontEnd.rules);
     if (universe) universe->get()->setRules(frontEnd.rules);
+    // The random draws of the space key depend on the seed.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
     if (scene) scene->build(mainSys);
 }
 

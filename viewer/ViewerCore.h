@@ -30,7 +30,7 @@ struct WindowRequest {
 class ViewerCore {
 public:
     // Builds the members, hands the front end's engine rules to mainSys,
-    // then builds the scene into it.
+    // seeds the C generator from the clock, then builds the scene into it.
     ViewerCore(FrontEnd const& frontEnd, std::unique_ptr<Scene> scene);
     ViewerCore(ViewerCore const&) = delete;
     ViewerCore& operator=(ViewerCore const&) = delete;

@@ -117,7 +117,9 @@ TEST(InsertionSetAllocation, AFailedInsertLeavesTheSetConsistent) {
             }
             ASSERT_EQ(walked, set.size());
             ASSERT_EQ(set.size(), static_cast<std::size_t>(inserted));
-            if (!set.contains(&item)) EXPECT_EQ(set.erase(&item), 0u);
+            if (!set.contains(&item)) {
+                EXPECT_EQ(set.erase(&item), 0u);
+            }
         }
     }
 }
