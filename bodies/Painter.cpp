@@ -2,9 +2,18 @@
 
 namespace {
 Painter nullPainter;
-Painter* installed = &nullPainter;
+// The innermost live scope; each scope links to the one it was opened in.
+PainterScope* innermost = nullptr;
 }  // namespace
 
-Painter& painter() { return *installed; }
+Painter& painter() { return innermost ? innermost->painter_ : nullPainter; }
 
-void setPainter(Painter* p) { installed = p ? p : &nullPainter; }
+PainterScope::PainterScope(Painter& p) : painter_(p), below_(innermost) { innermost = this; }
+
+// Unlinks this scope wherever it sits in the chain; a scope ending before
+// the ones opened inside it leaves them in effect, in their order.
+PainterScope::~PainterScope() {
+    PainterScope** link = &innermost;
+    while (*link != this) link = &(*link)->below_;
+    *link = below_;
+}

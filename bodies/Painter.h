@@ -3,9 +3,9 @@
 #include "numerics/Vect.h"
 
 // The engine's drawing seam. Bodies, springs and systems describe what they
-// look like through the installed Painter; the render layer installs one
-// that issues OpenGL calls. Until then every call does nothing, so the
-// engine links and runs without any graphics library.
+// look like through the Painter in effect, which a PainterScope installs
+// (the viewers install one that issues OpenGL calls). Without one every call
+// does nothing, so the engine links and runs without any graphics library.
 class Painter {
 public:
     virtual ~Painter() = default;
@@ -20,7 +20,22 @@ public:
     virtual void systemFrame(Vect const& /*X*/, int /*scale*/) {}
 };
 
-// The installed painter (a do-nothing one until setPainter is called).
+// The painter in effect: the one of the innermost live PainterScope, or a
+// do-nothing one while there is none.
 Painter& painter();
-// Installs p, which must outlive its use; nullptr restores the do-nothing one.
-void setPainter(Painter* p);
+
+// Installs a painter for the scope's lifetime. Scopes nest: the destructor
+// takes this scope's painter out again, so the painter in effect is always
+// one that a live scope holds, even when scopes end out of order.
+class PainterScope {
+public:
+    explicit PainterScope(Painter& p);
+    ~PainterScope();
+    PainterScope(PainterScope const&) = delete;
+    PainterScope& operator=(PainterScope const&) = delete;
+
+private:
+    friend Painter& painter();
+    Painter& painter_;
+    PainterScope* below_;
+};

@@ -63,8 +63,3 @@ void GlPainter::systemFrame(Vect const& X, int scale) {
     double const s = scale;
     glScaled(s, s, s);
 }
-
-void installGlPainter() {
-    static GlPainter gl;
-    setPainter(&gl);
-}

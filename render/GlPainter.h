@@ -19,7 +19,3 @@ public:
     // change stays in effect for whatever is drawn next.
     void systemFrame(Vect const& X, int scale) override;
 };
-
-// Makes the engine draw with OpenGL from now on: installs one GlPainter that
-// lives until exit.
-void installGlPainter();

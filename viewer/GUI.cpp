@@ -49,8 +49,9 @@ int runViewer(int argc, char** argv, ViewerSetup const& setup) {
         return 1;
     }
     wxLog::EnableLogging(true);
-    // The engine's bodies draw with OpenGL.
-    installGlPainter();
+    // The engine's bodies draw with OpenGL while the application runs.
+    GlPainter glPainter;
+    PainterScope const drawWithGl(glPainter);
     int status = 1;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();

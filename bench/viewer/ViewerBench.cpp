@@ -50,7 +50,8 @@ void BM_PhysicsStep(benchmark::State& state) {
 
 void paintFrames(benchmark::State& state, bool stereo) {
     OffscreenGl gl(width, height);
-    installGlPainter();
+    GlPainter glPainter;
+    PainterScope const drawWithGl(glPainter);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -63,7 +64,6 @@ void paintFrames(benchmark::State& state, bool stereo) {
     }
     c.stereoOn = false;
     c.picture.release();
-    setPainter(nullptr);
 }
 
 void BM_FrameMono(benchmark::State& state) { paintFrames(state, false); }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -134,7 +135,6 @@ TEST(BallCG, StepsWithTheLorentzForceAndActsAsAChargedBody) {
 
 TEST(BodyDrawing, PointsAndBallsGoThroughThePainter) {
     Recorder rec;
-    setPainter(&rec);
     std::set<Obj*> objs;
     std::set<ObjC*> objCs;
     ObjCG point(objs, objCs, Vect{1, 2, 3}, 1.0, 0.0, Vect(3), Vect(3), Vect(3));
@@ -142,14 +142,43 @@ TEST(BodyDrawing, PointsAndBallsGoThroughThePainter) {
     ball.setAng(Vect{0, 0, 1});
     Disp& p = point;
     Disp& b = ball;
-    p.disp();
-    b.disp();
-    setPainter(nullptr);
+    {
+        PainterScope const recording(rec);
+        p.disp();
+        b.disp();
+    }
     ASSERT_EQ(rec.calls.size(), 2u);
     EXPECT_EQ(rec.calls[0], "point 1 2 3 ");
     EXPECT_EQ(rec.calls[1], "ball 4 5 6 | 0 0 1 | 0.25");
     ball.disp();  // back on the do-nothing painter
     EXPECT_EQ(rec.calls.size(), 2u);
+}
+
+TEST(BodyDrawing, PainterScopesNestAndMayEndInAnyOrder) {
+    Recorder outer, inner;
+    Obj body(Vect{1, 0, 0}, 1.0, Vect(3), Vect(3), Vect(3));
+    {
+        PainterScope const a(outer);
+        {
+            PainterScope const b(inner);
+            body.disp();
+        }
+        body.disp();  // the outer painter again
+    }
+    body.disp();  // none
+    EXPECT_EQ(inner.calls.size(), 1u);
+    EXPECT_EQ(outer.calls.size(), 1u);
+    // A scope that ends before one opened inside it leaves that one in
+    // effect, and nothing dangles once both have ended.
+    auto first = std::make_unique<PainterScope>(outer);
+    {
+        PainterScope const second(inner);
+        first.reset();
+        body.disp();
+    }
+    body.disp();
+    EXPECT_EQ(inner.calls.size(), 2u);
+    EXPECT_EQ(outer.calls.size(), 1u);
 }
 
 }  // namespace

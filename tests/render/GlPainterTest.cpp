@@ -128,10 +128,9 @@ TEST_F(GlPainterTest, SystemFrameStaysInEffectForWhatFollows) {
 TEST_F(GlPainterTest, InstalledPainterDrawsForTheEngine) {
     ::painter().point(Vect(3u));
     EXPECT_EQ(lit(), 0);  // the do-nothing painter
-    installGlPainter();
+    PainterScope const drawWithGl(painter);
     ::painter().point(Vect(3u));
     EXPECT_EQ(lit(), 4);
-    setPainter(nullptr);
 }
 
 }  // namespace

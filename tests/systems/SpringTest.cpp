@@ -196,9 +196,10 @@ TEST(SpringOutput, WritesNothingAndDrawsBetweenItsEnds) {
     std::ostringstream os;
     os << s;
     EXPECT_EQ(os.str(), "");
-    setPainter(&rec);
-    s.disp();
-    setPainter(nullptr);
+    {
+        PainterScope const recording(rec);
+        s.disp();
+    }
     EXPECT_EQ(rec.seen, (std::vector<double>{1, 4, 7, 2}));
 }
 

@@ -388,9 +388,10 @@ TEST(Drawing, FrameThenShownMembersThenSubsystemsInOrder) {
     s.addObj(Vect{6, 0, 0}, Vect(3), 1.0, 0.0, false, 0.0, false);
     s.addSpring(*a, *b, 5.0, 1.0, 2, 0, 0, -1.0);
     s.update(0.0);  // the spring breaks and is still drawn
-    setPainter(&rec);
-    s.disp();
-    setPainter(nullptr);
+    {
+        PainterScope const recording(rec);
+        s.disp();
+    }
     EXPECT_EQ(rec.calls, (std::vector<std::string>{"frame 2.000000 3", "point 7.000000", "point 8.000000",
                                                    "spring 5.000000", "frame 1.000000 2", "point 9.000000"}));
 }

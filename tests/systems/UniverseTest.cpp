@@ -25,9 +25,10 @@ TEST(Universe, HoldsOneEmptySystemAtTheOriginAndShowsIt) {
     } rec;
     s->addObj(Vect(3), Vect(3), 1.0, 0.0, false, 0.0, true);
     s->update(0.1);
-    setPainter(&rec);
-    u.disp();
-    setPainter(nullptr);
+    {
+        PainterScope const recording(rec);
+        u.disp();
+    }
     EXPECT_EQ(rec.frames, 1);
     EXPECT_EQ(rec.points, 1);
 }

@@ -125,8 +125,8 @@ TEST(Trajectory, EmptyPathDrawsNothing) {
 
 class PaintTest : public ::testing::Test {
 protected:
-    void SetUp() override { installGlPainter(); }
-    void TearDown() override { setPainter(nullptr); }
+    GlPainter glPainter;
+    PainterScope const drawWithGl{glPainter};
 
     // The canvas's fixed GL state.
     static void viewerState() {
