@@ -20,7 +20,6 @@ enum class Workload { lattice, charges, pendulums };
 
 std::unique_ptr<Top> build(Workload w) {
     auto t = std::make_unique<Top>();
-    Obj* picked[5];
     switch (w) {
     case Workload::lattice:
         buildFallingLattice(t->sys);
@@ -29,7 +28,7 @@ std::unique_ptr<Top> build(Workload w) {
         buildChargeCloud(t->sys, 1000);
         break;
     case Workload::pendulums:
-        buildPendulumScene(t->sys, picked);
+        buildPendulumScene(t->sys);
         break;
     }
     return t;

@@ -13,21 +13,23 @@ void addAttractor(System& sys) {
     sys.addObj(Vect{0.0, 0.0, -60000005.0}, Vect{0.0, 0.0, 0.0}, 5.9e25, 0.0, true, 0.0, true);
 }
 
-void buildPendulumScene(System& mainSys, Obj* picked[5]) {
-    picked[1] = launched(mainSys.generatePendulum(Vect{50, 20, 0}, 10.0, 10.0, 1.0), Vect{0, 1, 0});
-    picked[0] = launched(mainSys.generatePendulum2(Vect{50, 0, 0}, 10.0, 10.0, 1.0)[0], Vect{0, 50, 0});
-    picked[2] = launched(mainSys.generatePendulum(Vect{50, -20, 0}, 10.0, 8.0, 1.0), Vect{-30, -20, -50});
-    picked[3] = launched(mainSys.generatePendulum(Vect{50, -20, 0}, 10.0, 10.0, 1.0), Vect{0, 10, 10});
+// Pendulum arguments: origin, length, bob mass, bob size (0 for a point).
+std::vector<Obj*> buildPendulumScene(System& sys) {
+    Obj* ptr002 = launched(sys.generatePendulum(Vect{50, 20, 0}, 10.0, 10.0, 1.0), Vect{0, 1, 0});
+    Obj* ptr001 = launched(sys.generatePendulum2(Vect{50, 0, 0}, 10.0, 10.0, 1.0)[0], Vect{0, 50, 0});
+    Obj* ptr003 = launched(sys.generatePendulum(Vect{50, -20, 0}, 10.0, 8.0, 1.0), Vect{-30, -20, -50});
+    Obj* ptr004 = launched(sys.generatePendulum(Vect{50, -20, 0}, 10.0, 10.0, 1.0), Vect{0, 10, 10});
     for (int i = 0; i < 30; ++i)
-        launched(mainSys.generatePendulum(Vect{30, -50.0 - i, 0}, 10.0, 10.0, 0.0), Vect{0, 0, 5.0 - i});
-    for (int i = 0; i < 30; ++i) mainSys.generatePendulum(Vect{60, -50.0 - i, 0}, 0.5 * i, 10.0, 0.0);
-    for (int j = 0; j < 15; ++j) mainSys.generatePendulum2(Vect{80, -60.0 - j, 0}, 5.0 + 0.5 * j, 10.0, 0.0);
-    picked[4] = launched(mainSys.generatePendulum(Vect{50, -40, 0}, 10.0, 10.0, 1.0), Vect{0, 0, -100});
-    addAttractor(mainSys);
-    mainSys.damping = 0.005;
+        launched(sys.generatePendulum(Vect{30, -50.0 - i, 0}, 10.0, 10.0, 0.0), Vect{0, 0, 5.0 - i});
+    for (int i = 0; i < 30; ++i) sys.generatePendulum(Vect{60, -50.0 - i, 0}, 0.5 * i, 10.0, 0.0);
+    for (int j = 0; j < 15; ++j) sys.generatePendulum2(Vect{80, -60.0 - j, 0}, 5.0 + 0.5 * j, 10.0, 0.0);
+    // Launched, not traced.
+    launched(sys.generatePendulum(Vect{50, -40, 0}, 10.0, 10.0, 1.0), Vect{0, 0, -100});
+    addAttractor(sys);
+    sys.damping = 0.005;
+    return {ptr001, ptr002, ptr003, ptr004};
 }
 
-// Pendulum arguments: origin, length, bob mass, bob size (0 for a point).
 std::vector<Obj*> buildLightScene(System& sys) {
     Obj* ptr002 = launched(sys.generatePendulum(Vect{50, 20, 0}, 10.0, 10.0, 1.0), Vect{0, 1, 0});
     Obj* ptr006 = launched(sys.generatePendulum2(Vect{50, 0, 0}, 10.0, 10.0, 1.0)[0], Vect{0, 50, 0});

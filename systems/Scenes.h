@@ -5,16 +5,17 @@
 #include "systems/System.h"
 
 // Scenes built by code on a given system, shared by the viewers, the tests
-// and the benchmarks. None of them touches the random generator's seed.
+// and the benchmarks. None of them touches the random generator's seed. The
+// viewers' traced scenes return the bodies whose paths are drawn, in
+// tracing order.
 
 // The pendulum field of quorvex: four single pendulums and one rope
 // pendulum launched with given velocities, a row of 30 equal pendulums
 // launched vertically, a row of 30 of growing length at rest, a row of 15
 // rope pendulums, the heavy attracting body 60000005 m below, and damping
-// 0.005. picked receives ptr001 to ptr005 of the scene: picked[0] to
-// picked[3] are the traced bodies, picked[4] only gets its start velocity.
-// The viewer seeds the generator before calling this.
-void buildPendulumScene(System& mainSys, Obj* picked[5]);
+// 0.005. Returns the four traced bodies: a rope's free end, then three
+// single bobs. The viewer seeds the generator before calling this.
+std::vector<Obj*> buildPendulumScene(System& sys);
 
 // The scene of quorvexlight: four single pendulums and three rope pendulums
 // over the heavy body; returns the seven traced bodies in order, the last

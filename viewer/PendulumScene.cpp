@@ -1,15 +1,5 @@
 #include "viewer/PendulumScene.h"
 
-#include "bodies/Obj.h"
-#include "systems/Scenes.h"
-#include "systems/System.h"
-
-std::vector<Obj*> tracedPendulumScene(System& sys) {
-    Obj* picked[5] = {};
-    buildPendulumScene(sys, picked);
-    return {picked[0], picked[1], picked[2], picked[3]};
-}
-
 std::string welcomeText() {
     std::string const call = "-->> press CTRL+P to activate physics ! <<--";
     std::string t = "bienvenue dans le test de balle !" + std::string(175, '-');

@@ -22,7 +22,7 @@ enum Stage { AtStart = 0, After20Spaces = 1, LongPaths = 2 };
 // Builds the viewer state of a stage; the paths are recorded by real
 // physics steps (200,000 of them take a while, once).
 std::unique_ptr<ViewerCore> makeCore(Stage stage) {
-    auto core = std::make_unique<ViewerCore>(FrontEnd::current(), std::make_unique<TracedScene>(tracedPendulumScene));
+    auto core = std::make_unique<ViewerCore>(FrontEnd::current(), std::make_unique<TracedScene>(buildPendulumScene));
     if (stage == After20Spaces)
         for (int i = 0; i < 20; ++i) core->keyDown(keys::Space, false, false);
     if (stage == LongPaths) {

@@ -64,8 +64,7 @@ TEST(UpdateAllocations, NoneInTheBenchmarkWorkloads) {
     Top lattice, charges, pendulums;
     buildFallingLattice(lattice.sys);
     buildChargeCloud(charges.sys, 200);
-    Obj* picked[5];
-    buildPendulumScene(pendulums.sys, picked);
+    buildPendulumScene(pendulums.sys);
     EXPECT_EQ(allocationsIn(lattice.sys, 0.045, 2), 0u);
     EXPECT_EQ(allocationsIn(charges.sys, 0.001, 3), 0u);
     EXPECT_EQ(allocationsIn(pendulums.sys, 0.045, 5), 0u);

@@ -39,8 +39,7 @@ TEST(StepArithmetic, ChargeCloud) {
 
 TEST(StepArithmetic, PendulumScene) {
     Top t;
-    Obj* picked[5];
-    buildPendulumScene(t.sys, picked);
+    buildPendulumScene(t.sys);
     expectSameSteps(t.sys, 0.045, 30);
 }
 

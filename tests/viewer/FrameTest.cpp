@@ -144,7 +144,7 @@ protected:
 
 TEST_F(PaintTest, StereoGivesSeparateRedAndCyanImages) {
     OffscreenGl gl(320, 180);
-    ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(tracedPendulumScene));
+    ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(buildPendulumScene));
     viewerState();
     gl.clear(0.03f, 0.16f, 0.18f, 0.0f);
     for (int i = 0; i < 10; ++i) core.paint(320, 180);

@@ -37,7 +37,7 @@ void expectVect(Vect const& v, Vect const& want) {
 
 TEST(PendulumScene, TracesARopeEndAndThreeBobsInOrder) {
     TopSystem top;
-    std::vector<Obj*> const traced = tracedPendulumScene(top.sys);
+    std::vector<Obj*> const traced = buildPendulumScene(top.sys);
     EXPECT_EQ(top.sys.objs.size(), 305u);
     EXPECT_EQ(springCount(top.sys), 64u + 16u * 10u);
     ASSERT_EQ(traced.size(), 4u);
@@ -53,7 +53,7 @@ TEST(PendulumScene, TracesARopeEndAndThreeBobsInOrder) {
 
 TEST(PendulumScene, RowsStartWithTheirVelocitiesAndTheAttractorActs) {
     TopSystem top;
-    tracedPendulumScene(top.sys);
+    buildPendulumScene(top.sys);
     int launched = 0, fast = 0, attractors = 0;
     for (Obj* o : top.sys.objs) {
         Vect const X = o->getX(), v = o->getdx();
@@ -121,9 +121,9 @@ TEST(TracedScene, EveryStepAppendsOnePointPerTrajectory) {
 
 TEST(TracedScene, StepsTheSystemByTheFixedTimeStep) {
     TopSystem a, b;
-    TracedScene scene(tracedPendulumScene);
+    TracedScene scene(buildPendulumScene);
     scene.build(a.sys);
-    std::vector<Obj*> const tracedB = tracedPendulumScene(b.sys);
+    std::vector<Obj*> const tracedB = buildPendulumScene(b.sys);
     scene.step(a.sys);
     b.sys.update(0.045);
     for (std::size_t i = 0; i < tracedB.size(); ++i) expectVect(scene.trajectories()[i].back(), tracedB[i]->getX());

@@ -11,7 +11,7 @@
 namespace {
 
 std::unique_ptr<ViewerCore> quorvexCore() {
-    return std::make_unique<ViewerCore>(FrontEnd::current(), std::make_unique<TracedScene>(tracedPendulumScene));
+    return std::make_unique<ViewerCore>(FrontEnd::current(), std::make_unique<TracedScene>(buildPendulumScene));
 }
 
 std::unique_ptr<ViewerCore> quorvexviewCore() {

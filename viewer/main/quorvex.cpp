@@ -6,7 +6,6 @@
 
 // The interactive viewer: a field of pendulums and four traced paths.
 int main(int argc, char** argv) {
-    ViewerSetup setup{"quorvex", FrontEnd::current(),
-                      [] { return std::make_unique<TracedScene>(tracedPendulumScene); }};
+    ViewerSetup setup{"quorvex", FrontEnd::current(), [] { return std::make_unique<TracedScene>(buildPendulumScene); }};
     return runViewer(argc, argv, setup);
 }
