@@ -4,27 +4,34 @@
 
 #include "numerics/Constants.h"
 
-namespace {
-// Beyond this many steps the wrap first drops whole steps at once.
-constexpr double maxWrapSteps = 1e6;
-}  // namespace
-
 double hyperbolicLimit(double const& a, double const& b) { return a * b / std::sqrt(b * b + 2 * a); }
 
 Camera::Camera(CameraProfile const& profile)
     : Obj(Vect(3u), 1.0, Vect(3u), Vect(3u), Vect(3u)), zNear(profile.zNear), profile_(profile) {}
 
 // Whole steps (five turns, or one on the earlier camera) leave the
-// orientation unchanged. Non-finite angles are left alone: no number of
-// steps would bring them back, and the loops would never end.
+// orientation unchanged. Taking one step at a time, an angle above the limit
+// would end in (limit - step, limit] and one below -limit in [-limit, -limit
+// + step), at exactly a - n step: each result is a multiple of the angle's
+// last bit and no larger than the angle, so nothing rounds. fmod gives
+// a - m step exactly too, and the few whole steps that carry it into that
+// interval are exact for the same reason: the result is the loop's, bit for
+// bit, in bounded time (and the exact remainder for angles so large that the
+// loop would never end). Non-finite angles are left alone: no number of
+// steps would bring them back.
 double Camera::wrap(double a) const {
     double const limit = profile_.angleLimit;
     double const step = profile_.angleStep;
-    if (!std::isfinite(a)) return a;
-    if (std::fabs(a) > limit + maxWrapSteps * step) a = std::fmod(a, step);
-    while (a < -limit) a += step;
-    while (a > limit) a -= step;
-    return a;
+    if (!std::isfinite(a) || std::fabs(a) <= limit) return a;
+    double r = std::fmod(a, step);
+    if (a > limit) {
+        while (r > limit) r -= step;
+        while (r <= limit - step) r += step;
+    } else {
+        while (r < -limit) r += step;
+        while (r >= step - limit) r -= step;
+    }
+    return r;
 }
 
 // One step of dt milliseconds, in this order (the order fixes every bit):

@@ -101,7 +101,8 @@ public:
     double zFar = 10000.0;
 
 private:
-    // Brings an angle into [-angleLimit, angleLimit] by whole steps.
+    // Brings an angle into [-angleLimit, angleLimit] by whole steps, where
+    // taking one step at a time would leave it.
     double wrap(double a) const;
     // The eye correction, turning by sign·focus/stereoDivisor degrees.
     void applyEyeTurn(double sign);

@@ -101,6 +101,12 @@ TEST(CameraWrap, CurrentProfileWrapsBeyondTenTurnsByFiveTurns) {
         EXPECT_EQ(wrapped(p, 3600, f), 3600);
         EXPECT_EQ(wrapped(p, 9000.5, f), 3600.5 - 1800);
         EXPECT_EQ(wrapped(p, 720, f), 720);
+        // Far angles end where one step at a time would leave them, in
+        // (1800, 3600] or [-3600, -1800): 2e9 is 1111111 steps and 200 more.
+        EXPECT_EQ(wrapped(p, 2e9 + 0.5, f), 2000.5);
+        EXPECT_EQ(wrapped(p, -2e9 - 0.5, f), -2000.5);
+        EXPECT_EQ(wrapped(p, 1800 * 3e9, f), 3600);
+        EXPECT_EQ(wrapped(p, -1800 * 3e9, f), -3600);
     }
 }
 
@@ -113,6 +119,22 @@ TEST(CameraWrap, EarlierProfileWrapsBeyondOneTurnByOneTurn) {
         EXPECT_EQ(wrapped(p, -360, f), -360);
         EXPECT_EQ(wrapped(p, 1000, f), 280);
         EXPECT_EQ(wrapped(p, -1000, f), -280);
+        EXPECT_EQ(wrapped(p, 2e9 + 0.5, f), 200.5);
+        EXPECT_EQ(wrapped(p, -2e9 - 0.5, f), -200.5);
+        EXPECT_EQ(wrapped(p, 360 * 1e10, f), 360);
+        EXPECT_EQ(wrapped(p, -360 * 1e10, f), -360);
+    }
+}
+
+TEST(CameraWrap, FarAnglesEndWhereOneStepAtATimeWould) {
+    for (CameraProfile const& p : {CameraProfile::current(), CameraProfile::earlier()}) {
+        double const far = p.angleLimit + 1e6 * p.angleStep;
+        for (double a : {far + 0.75, far + 1234.0625, -far - 0.25, -far - p.angleStep, 3.1e9 + 1.0 / 1024}) {
+            double loop = a;
+            while (loop < -p.angleLimit) loop += p.angleStep;
+            while (loop > p.angleLimit) loop -= p.angleStep;
+            EXPECT_EQ(wrapped(p, a, &Camera::phi), loop) << a;
+        }
     }
 }
 
