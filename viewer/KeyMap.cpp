@@ -2,223 +2,135 @@
 
 namespace {
 
-using A = std::vector<Action>;
+using C = Command;
+constexpr Needs withCtrl = Needs::Ctrl;
+constexpr Needs withShift = Needs::Shift;
 
-// Keys of the current layout acted on whatever the Ctrl state; they are
-// looked at before the Ctrl keys, so Ctrl+W still walks.
-bool driveKey(int code, bool shift, A& out) {
-    switch (code) {
-    case 'W':
-        out.push_back({Command::Walk, -1});
-        return true;
-    case 'S':
-        out.push_back({Command::Walk, 1});
-        return true;
-    case 'A':
-        out.push_back({Command::Strafe, -1});
-        if (shift) out.push_back({Command::RotateRho, -0.5});
-        return true;
-    case 'D':
-        out.push_back({Command::Strafe, 1});
-        if (shift) out.push_back({Command::RotateRho, 0.5});
-        return true;
-    case 'E':
-        out.push_back({Command::Jump, -1});
-        return true;
-    case 'Q':
-        out.push_back({Command::Jump, 1});
-        return true;
-    default:
-        return false;
-    }
-}
+// The current viewers. The drive keys and Tab come first and ask nothing of
+// Ctrl, so Ctrl+W still walks; the switches need Ctrl (U alone does
+// nothing); the turn keys and Space work with or without it.
+constexpr KeyRow currentDown[] = {
+    {'W', {C::Walk, -1}},
+    {'S', {C::Walk, 1}},
+    {'A', withShift, {C::Strafe, -1}, {C::RotateRho, -0.5}},
+    {'A', {C::Strafe, -1}},
+    {'D', withShift, {C::Strafe, 1}, {C::RotateRho, 0.5}},
+    {'D', {C::Strafe, 1}},
+    {'E', {C::Jump, -1}},
+    {'Q', {C::Jump, 1}},
+    {keys::Tab, {C::ToggleHelp}},
+    {'U', withCtrl, {C::FocusMove, 0.0005}},
+    {'O', withCtrl, {C::FocusMove, -0.0005}},
+    {'I', withCtrl, {C::ToggleStereo}},
+    {'K', withCtrl, {C::PerspectiveMove, 0.01}},
+    {'L', withCtrl, {C::PerspectiveMove, -0.01}},
+    {'J', withCtrl, {C::CycleCompass}},
+    {'F', withCtrl, {C::ToggleFullScreen}},
+    {'M', withCtrl, {C::ToggleMouseControl}},
+    {'B', withCtrl, {C::MotionBlurMove, 0.005}},
+    {'N', withCtrl, {C::MotionBlurMove, -0.005}},
+    {'P', withCtrl, {C::TogglePhysics}},
+    {keys::Left, {C::RotatePhi, -1}, {C::RotateRho, 1}},
+    {keys::Right, {C::RotatePhi, 1}, {C::RotateRho, -1}},
+    {keys::Up, {C::RotateTheta, 1}},
+    {keys::Down, {C::RotateTheta, -1}},
+    {keys::PageUp, {C::RotateRho, -2}},
+    {keys::PageDown, {C::RotateRho, 2}},
+    {keys::Space, {C::ThrowBodies}},
+};
 
-bool ctrlKey(int code, A& out) {
-    switch (code) {
-    case 'U':
-        out.push_back({Command::FocusMove, 0.0005});
-        return true;
-    case 'O':
-        out.push_back({Command::FocusMove, -0.0005});
-        return true;
-    case 'I':
-        out.push_back({Command::ToggleStereo});
-        return true;
-    case 'K':
-        out.push_back({Command::PerspectiveMove, 0.01});
-        return true;
-    case 'L':
-        out.push_back({Command::PerspectiveMove, -0.01});
-        return true;
-    case 'J':
-        out.push_back({Command::CycleCompass});
-        return true;
-    case 'F':
-        out.push_back({Command::ToggleFullScreen});
-        return true;
-    case 'M':
-        out.push_back({Command::ToggleMouseControl});
-        return true;
-    case 'B':
-        out.push_back({Command::MotionBlurMove, 0.005});
-        return true;
-    case 'N':
-        out.push_back({Command::MotionBlurMove, -0.005});
-        return true;
-    case 'P':
-        out.push_back({Command::TogglePhysics});
-        return true;
-    default:
-        return false;
-    }
-}
+// Releases stop what the press started, whatever the modifiers: releasing U
+// stops a focus change even without Ctrl.
+constexpr KeyRow currentUp[] = {
+    {'W', {C::Walk, 0}},
+    {'S', {C::Walk, 0}},
+    {'A', {C::Strafe, 0}, {C::RotateRho, 0}},
+    {'D', {C::Strafe, 0}, {C::RotateRho, 0}},
+    {'E', {C::Jump, 0}},
+    {'Q', {C::Jump, 0}},
+    {'U', {C::FocusMove, 0}},
+    {'O', {C::FocusMove, 0}},
+    {'K', {C::PerspectiveMove, 0}},
+    {'L', {C::PerspectiveMove, 0}},
+    {'B', {C::MotionBlurMove, 0}},
+    {'N', {C::MotionBlurMove, 0}},
+    {keys::Left, {C::RotatePhi, 0}, {C::RotateRho, 0}},
+    {keys::Right, {C::RotatePhi, 0}, {C::RotateRho, 0}},
+    {keys::Up, {C::RotateTheta, 0}},
+    {keys::Down, {C::RotateTheta, 0}},
+    {keys::PageUp, {C::RotateRho, 0}},
+    {keys::PageDown, {C::RotateRho, 0}},
+};
 
-// Arrows and page keys, shared by both layouts.
-bool turnKey(int code, A& out) {
-    switch (code) {
-    case keys::Left:
-        out.push_back({Command::RotatePhi, -1});
-        out.push_back({Command::RotateRho, 1});
-        return true;
-    case keys::Right:
-        out.push_back({Command::RotatePhi, 1});
-        out.push_back({Command::RotateRho, -1});
-        return true;
-    case keys::Up:
-        out.push_back({Command::RotateTheta, 1});
-        return true;
-    case keys::Down:
-        out.push_back({Command::RotateTheta, -1});
-        return true;
-    case keys::PageUp:
-        out.push_back({Command::RotateRho, -2});
-        return true;
-    case keys::PageDown:
-        out.push_back({Command::RotateRho, 2});
-        return true;
-    default:
-        return false;
-    }
-}
+// The earlier viewer: plain letters whatever the Ctrl state, except F; no
+// help panel, motion blur, mouse switch or bodies to throw.
+constexpr KeyRow earlierDown[] = {
+    {'W', {C::Walk, -1}},
+    {'S', {C::Walk, 1}},
+    {'A', withShift, {C::Strafe, -1}, {C::RotateRho, -0.5}},
+    {'A', {C::Strafe, -1}},
+    {'D', withShift, {C::Strafe, 1}, {C::RotateRho, 0.5}},
+    {'D', {C::Strafe, 1}},
+    {'Q', {C::Jump, 1}},
+    {'E', {C::Jump, -1}},
+    {'O', {C::FocusMove, 0.005}},
+    {'P', {C::FocusMove, -0.005}},
+    {'J', {C::PerspectiveMove, 0.01}},
+    {'K', {C::PerspectiveMove, -0.01}},
+    {'I', {C::ToggleStereo}},
+    {'L', {C::TogglePhysics}},
+    {'F', withCtrl, {C::ToggleFullScreen}},
+    {keys::Left, {C::RotatePhi, -1}, {C::RotateRho, 1}},
+    {keys::Right, {C::RotatePhi, 1}, {C::RotateRho, -1}},
+    {keys::Up, {C::RotateTheta, 1}},
+    {keys::Down, {C::RotateTheta, -1}},
+    {keys::PageUp, {C::RotateRho, -2}},
+    {keys::PageDown, {C::RotateRho, 2}},
+};
 
-A currentDown(int code, bool ctrl, bool shift, A out) {
-    if (driveKey(code, shift, out)) return out;
-    if (code == keys::Tab) {
-        out.push_back({Command::ToggleHelp});
-        return out;
-    }
-    if (ctrl && ctrlKey(code, out)) return out;
-    if (turnKey(code, out)) return out;
-    if (code == keys::Space) out.push_back({Command::ThrowBodies});
-    return out;
-}
+constexpr KeyRow earlierUp[] = {
+    {'A', {C::Strafe, 0}, {C::RotateRho, 0}},
+    {'D', {C::Strafe, 0}, {C::RotateRho, 0}},
+    {'Q', {C::Jump, 0}},
+    {'E', {C::Jump, 0}},
+    {'W', {C::Walk, 0}},
+    {'S', {C::Walk, 0}},
+    {'J', {C::PerspectiveMove, 0}},
+    {'K', {C::PerspectiveMove, 0}},
+    {'O', {C::FocusMove, 0}},
+    {'P', {C::FocusMove, 0}},
+    {keys::Left, {C::RotatePhi, 0}, {C::RotateRho, 0}},
+    {keys::Right, {C::RotatePhi, 0}, {C::RotateRho, 0}},
+    {keys::Up, {C::RotateTheta, 0}},
+    {keys::Down, {C::RotateTheta, 0}},
+    {keys::PageUp, {C::RotateRho, 0}},
+    {keys::PageDown, {C::RotateRho, 0}},
+};
 
-A earlierDown(int code, bool ctrl, bool shift, A out) {
-    if (driveKey(code, shift, out)) return out;
-    switch (code) {
-    case 'O':
-        out.push_back({Command::FocusMove, 0.005});
-        return out;
-    case 'P':
-        out.push_back({Command::FocusMove, -0.005});
-        return out;
-    case 'J':
-        out.push_back({Command::PerspectiveMove, 0.01});
-        return out;
-    case 'K':
-        out.push_back({Command::PerspectiveMove, -0.01});
-        return out;
-    case 'I':
-        out.push_back({Command::ToggleStereo});
-        return out;
-    case 'L':
-        out.push_back({Command::TogglePhysics});
-        return out;
-    case 'F':
-        if (ctrl) out.push_back({Command::ToggleFullScreen});
-        return out;
-    default:
-        turnKey(code, out);
-        return out;
-    }
-}
-
-// Releases shared by both layouts (the earlier one has no motion blur keys
-// and lets U, B and N go).
-bool releaseKey(int code, A& out) {
-    switch (code) {
-    case 'W':
-    case 'S':
-        out.push_back({Command::Walk, 0});
-        return true;
-    case 'A':
-    case 'D':
-        out.push_back({Command::Strafe, 0});
-        out.push_back({Command::RotateRho, 0});
-        return true;
-    case 'E':
-    case 'Q':
-        out.push_back({Command::Jump, 0});
-        return true;
-    case keys::Left:
-    case keys::Right:
-        out.push_back({Command::RotatePhi, 0});
-        out.push_back({Command::RotateRho, 0});
-        return true;
-    case keys::Up:
-    case keys::Down:
-        out.push_back({Command::RotateTheta, 0});
-        return true;
-    case keys::PageUp:
-    case keys::PageDown:
-        out.push_back({Command::RotateRho, 0});
-        return true;
-    default:
-        return false;
-    }
+template <std::size_t N>
+KeyTable table(KeyRow const (&rows)[N]) {
+    return {rows, N};
 }
 
 }  // namespace
 
+KeyRow const* KeyTable::find(int code, bool ctrl, bool shift) const {
+    for (KeyRow const& r : *this)
+        if (r.matches(code, ctrl, shift)) return &r;
+    return nullptr;
+}
+
+KeyTable keyDownTable(KeyStyle style) { return style == KeyStyle::Current ? table(currentDown) : table(earlierDown); }
+
+KeyTable keyUpTable(KeyStyle style) { return style == KeyStyle::Current ? table(currentUp) : table(earlierUp); }
+
 std::vector<Action> keyDownActions(KeyStyle style, int code, bool ctrl, bool shift) {
-    A out{{Command::SpeedFactor, shift ? 10.0 : 1.0}};
-    return style == KeyStyle::Current ? currentDown(code, ctrl, shift, std::move(out))
-                                      : earlierDown(code, ctrl, shift, std::move(out));
+    std::vector<Action> out{{Command::SpeedFactor, shift ? 10.0 : 1.0}};
+    if (KeyRow const* r = keyDownTable(style).find(code, ctrl, shift)) out.insert(out.end(), r->begin(), r->end());
+    return out;
 }
 
 std::vector<Action> keyUpActions(KeyStyle style, int code) {
-    A out;
-    if (releaseKey(code, out)) return out;
-    if (style == KeyStyle::Current) {
-        switch (code) {
-        case 'U':
-        case 'O':
-            out.push_back({Command::FocusMove, 0});
-            break;
-        case 'K':
-        case 'L':
-            out.push_back({Command::PerspectiveMove, 0});
-            break;
-        case 'B':
-        case 'N':
-            out.push_back({Command::MotionBlurMove, 0});
-            break;
-        default:
-            break;
-        }
-    } else {
-        switch (code) {
-        case 'J':
-        case 'K':
-            out.push_back({Command::PerspectiveMove, 0});
-            break;
-        case 'O':
-        case 'P':
-            out.push_back({Command::FocusMove, 0});
-            break;
-        default:
-            break;
-        }
-    }
-    return out;
+    KeyRow const* r = keyUpTable(style).find(code, false, false);
+    return r ? std::vector<Action>(r->begin(), r->end()) : std::vector<Action>{};
 }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <ctime>
 
@@ -21,78 +22,63 @@ ViewerCore::ViewerCore(FrontEnd const& fe, std::unique_ptr<Scene> sc)
     if (scene) scene->build(mainSys);
 }
 
-WindowRequest ViewerCore::apply(Action const& a) {
-    WindowRequest r;
-    switch (a.command) {
-    case Command::SpeedFactor:
-        camera.speedFactor = a.value;
-        break;
-    case Command::Walk:
-        camera.walk(a.value);
-        break;
-    case Command::Strafe:
-        camera.strafe(a.value);
-        break;
-    case Command::Jump:
-        camera.jump(a.value);
-        break;
-    case Command::RotateTheta:
-        camera.RotateTheta(a.value);
-        break;
-    case Command::RotatePhi:
-        camera.RotatePhi(a.value);
-        break;
-    case Command::RotateRho:
-        camera.RotateRho(a.value);
-        break;
-    case Command::FocusMove:
-        camera.focusMove(a.value);
-        break;
-    case Command::PerspectiveMove:
-        camera.perspectiveMove(a.value);
-        break;
-    case Command::MotionBlurMove:
-        camera.motionBlurMove(a.value);
-        break;
-    case Command::ToggleHelp:
-        camera.helpShown = !camera.helpShown;
-        break;
-    case Command::CycleCompass:
-        camera.compassMode = (camera.compassMode + 1) % 3;
-        break;
-    case Command::ToggleStereo:
-        stereoOn = !stereoOn;
-        break;
-    case Command::TogglePhysics:
-        physicsOn = !physicsOn;
-        break;
-    case Command::ToggleMouseControl:
-        mouseControl = !mouseControl;
-        (mouseControl ? r.captureMouse : r.releaseMouse) = true;
-        break;
-    case Command::ToggleFullScreen:
-        r.toggleFullScreen = true;
-        break;
-    case Command::ThrowBodies:
-        throwBodies(mainSys);
-        break;
-    }
-    return r;
+namespace {
+
+// What each command does to the core, one entry per command in the order of
+// Command; what the window must do goes into the request.
+using Effect = void (*)(ViewerCore&, double, WindowRequest&);
+struct CommandEffect {
+    Command command;
+    Effect effect;
+};
+constexpr CommandEffect effects[] = {
+    {Command::SpeedFactor, [](ViewerCore& c, double v, WindowRequest&) { c.camera.speedFactor = v; }},
+    {Command::Walk, [](ViewerCore& c, double v, WindowRequest&) { c.camera.walk(v); }},
+    {Command::Strafe, [](ViewerCore& c, double v, WindowRequest&) { c.camera.strafe(v); }},
+    {Command::Jump, [](ViewerCore& c, double v, WindowRequest&) { c.camera.jump(v); }},
+    {Command::RotateTheta, [](ViewerCore& c, double v, WindowRequest&) { c.camera.RotateTheta(v); }},
+    {Command::RotatePhi, [](ViewerCore& c, double v, WindowRequest&) { c.camera.RotatePhi(v); }},
+    {Command::RotateRho, [](ViewerCore& c, double v, WindowRequest&) { c.camera.RotateRho(v); }},
+    {Command::FocusMove, [](ViewerCore& c, double v, WindowRequest&) { c.camera.focusMove(v); }},
+    {Command::PerspectiveMove, [](ViewerCore& c, double v, WindowRequest&) { c.camera.perspectiveMove(v); }},
+    {Command::MotionBlurMove, [](ViewerCore& c, double v, WindowRequest&) { c.camera.motionBlurMove(v); }},
+    {Command::ToggleHelp, [](ViewerCore& c, double, WindowRequest&) { c.camera.helpShown = !c.camera.helpShown; }},
+    {Command::CycleCompass,
+     [](ViewerCore& c, double, WindowRequest&) { c.camera.compassMode = (c.camera.compassMode + 1) % 3; }},
+    {Command::ToggleStereo, [](ViewerCore& c, double, WindowRequest&) { c.stereoOn = !c.stereoOn; }},
+    {Command::TogglePhysics, [](ViewerCore& c, double, WindowRequest&) { c.physicsOn = !c.physicsOn; }},
+    {Command::ToggleMouseControl,
+     [](ViewerCore& c, double, WindowRequest& r) {
+         c.mouseControl = !c.mouseControl;
+         (c.mouseControl ? r.captureMouse : r.releaseMouse) = true;
+     }},
+    {Command::ToggleFullScreen, [](ViewerCore&, double, WindowRequest& r) { r.toggleFullScreen = true; }},
+    {Command::ThrowBodies, [](ViewerCore& c, double, WindowRequest&) { ViewerCore::throwBodies(c.mainSys); }},
+};
+
+constexpr bool oneEffectPerCommandInOrder() {
+    std::size_t const n = sizeof effects / sizeof effects[0];
+    for (std::size_t i = 0; i < n; ++i)
+        if (effects[i].command != Command(i)) return false;
+    return n == std::size_t(Command::ThrowBodies) + 1;
+}
+static_assert(oneEffectPerCommandInOrder(), "effects: one per command, in the order of Command");
+
+}  // namespace
+
+void ViewerCore::apply(Action const& a, WindowRequest& request) {
+    effects[std::size_t(a.command)].effect(*this, a.value, request);
 }
 
 WindowRequest ViewerCore::keyDown(int code, bool ctrl, bool shift) {
-    WindowRequest all;
-    for (Action const& a : keyDownActions(frontEnd.keys, code, ctrl, shift)) {
-        WindowRequest const r = apply(a);
-        all.toggleFullScreen |= r.toggleFullScreen;
-        all.captureMouse |= r.captureMouse;
-        all.releaseMouse |= r.releaseMouse;
-    }
-    return all;
+    WindowRequest request;
+    for (Action const& a : keyDownActions(frontEnd.keys, code, ctrl, shift)) apply(a, request);
+    return request;
 }
 
 void ViewerCore::keyUp(int code) {
-    for (Action const& a : keyUpActions(frontEnd.keys, code)) apply(a);
+    WindowRequest ignored;
+    for (Action const& a : keyUpActions(frontEnd.keys, code)) apply(a, ignored);
 }
 
 void ViewerCore::joystickMotion(int x, int y, int w, int h) {

@@ -81,7 +81,8 @@ public:
     PictureKeeper picture;
 
 private:
-    WindowRequest apply(Action const& a);
+    // Applies one key action; what the window must do is added to request.
+    void apply(Action const& a, WindowRequest& request);
 
     bool lookTurnPending_ = false;
 };

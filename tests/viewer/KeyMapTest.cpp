@@ -161,4 +161,13 @@ TEST(EarlierKeyMap, Releases) {
     for (int code : {'L', 'I', 'F', 'U', 'B', 'N'}) EXPECT_TRUE(keyUpActions(KeyStyle::Earlier, code).empty()) << code;
 }
 
+// No row is hidden behind an earlier one: the key and the modifiers a row
+// needs find that row.
+TEST(KeyTables, EveryRowIsTheOneItsKeyAndModifiersFind) {
+    for (KeyStyle style : {KeyStyle::Current, KeyStyle::Earlier})
+        for (KeyTable const t : {keyDownTable(style), keyUpTable(style)})
+            for (KeyRow const& r : t)
+                EXPECT_EQ(t.find(r.code, r.needs == Needs::Ctrl, r.needs == Needs::Shift), &r) << r.code;
+}
+
 }  // namespace
