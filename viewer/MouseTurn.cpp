@@ -17,3 +17,22 @@ MouseTurn mouseLookTurn(int x, int y, int w, int h) {
     t.phi = ((x - w / 2) * 2) / double(w);
     return t;
 }
+
+MouseTurn MouseLookSum::move(int x, int y, int w, int h) {
+    moved_ = true;
+    if (x == w / 2 && y == h / 2) {
+        sum_ = MouseTurn{};
+    } else {
+        MouseTurn const t = mouseLookTurn(x, y, w, h);
+        sum_.theta += t.theta;
+        sum_.phi += t.phi;
+    }
+    return sum_;
+}
+
+bool MouseLookSum::tickDone() {
+    sum_ = MouseTurn{};
+    bool const moved = moved_;
+    moved_ = false;
+    return moved;
+}

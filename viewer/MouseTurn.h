@@ -18,3 +18,22 @@ MouseTurn joystickTurn(int x, int y, int w, int h);
 // every move): ±1 at the edges, below the centre pitches with a positive
 // input, no roll.
 MouseTurn mouseLookTurn(int x, int y, int w, int h);
+
+// The mouse look of one tick. The pointer goes back to the centre after
+// every move, so each move's offset is new turn: the offsets of all the moves
+// a tick receives add up, and a fast drag that sends several of them in one
+// tick turns by all of them. A move reported at the centre is the pointer
+// back where the warp put it: nothing is left to turn.
+class MouseLookSum {
+public:
+    // A move to (x, y) in a w × h canvas; returns the turn gathered so far.
+    MouseTurn move(int x, int y, int w, int h);
+    // The tick has used the gathered turn: start again from nothing. True
+    // when a move came since the last tick (the turn inputs are to go back
+    // to 0).
+    bool tickDone();
+
+private:
+    MouseTurn sum_;
+    bool moved_ = false;
+};

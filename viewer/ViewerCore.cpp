@@ -7,7 +7,6 @@
 #include <ctime>
 
 #include "numerics/Rand.h"
-#include "viewer/MouseTurn.h"
 
 ViewerCore::ViewerCore(FrontEnd const& fe, std::unique_ptr<Scene> sc)
     : frontEnd(fe),
@@ -89,10 +88,9 @@ void ViewerCore::joystickMotion(int x, int y, int w, int h) {
 }
 
 void ViewerCore::lookMotion(int x, int y, int w, int h) {
-    MouseTurn const t = mouseLookTurn(x, y, w, h);
+    MouseTurn const t = lookTurn_.move(x, y, w, h);
     camera.RotateTheta(t.theta);
     camera.RotatePhi(t.phi);
-    lookTurnPending_ = true;
 }
 
 void ViewerCore::mouseCaptureLost() {
@@ -109,11 +107,10 @@ bool ViewerCore::tick(double interval) {
         stepped = true;
     }
     camera.update(interval);
-    if (lookTurnPending_) {
+    if (lookTurn_.tickDone()) {
         // The pointer is back at the centre.
         camera.RotateTheta(0);
         camera.RotatePhi(0);
-        lookTurnPending_ = false;
     }
     return stepped;
 }

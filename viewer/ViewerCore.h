@@ -9,6 +9,7 @@
 #include "systems/Universe.h"
 #include "viewer/FrontEnd.h"
 #include "viewer/KeyMap.h"
+#include "viewer/MouseTurn.h"
 #include "viewer/PictureKeeper.h"
 #include "viewer/Scene.h"
 #include "viewer/TickAccumulator.h"
@@ -43,13 +44,14 @@ public:
     // Pointer moved to (x, y) in a w × h canvas, joystick style: steers
     // while the mouse control is on, releases the turn inputs otherwise.
     void joystickMotion(int x, int y, int w, int h);
-    // Pointer moved with the left button held, mouse-look style: the offset
-    // from the centre sets the turn inputs, and the canvas warps the pointer
-    // back to the centre. That warp's own motion event would set the inputs
-    // back to 0, but the toolkit may merge it with others or deliver it
-    // before any tick has used the turn; so the inputs go back to 0 after the
-    // next tick instead: every move turns the view for one tick, and the view
-    // stops turning when the mouse stops.
+    // Pointer moved with the left button held, mouse-look style: the offsets
+    // from the centre of the moves since the last tick add up to the turn
+    // inputs, and the canvas warps the pointer back to the centre. That
+    // warp's own motion event would set the inputs back to 0, but the toolkit
+    // may merge it with others or deliver it before any tick has used the
+    // turn; so the inputs go back to 0 after the next tick instead: every
+    // move turns the view for one tick, and the view stops turning when the
+    // mouse stops.
     void lookMotion(int x, int y, int w, int h);
     // The mouse capture was taken away: the mouse control turns off and the
     // turn inputs are released.
@@ -84,5 +86,5 @@ private:
     // Applies one key action; what the window must do is added to request.
     void apply(Action const& a, WindowRequest& request);
 
-    bool lookTurnPending_ = false;
+    MouseLookSum lookTurn_;
 };

@@ -101,6 +101,9 @@ void Vue_OpenGL::OnMouseMotion(wxMouseEvent& event) {
         // ever (the echo may land a pixel off the centre, the canvas border
         // counting in one coordinate system only).
         if (p == warpEcho_) return;
+        // A move onto the centre carries no offset and needs no warp; handed
+        // on, it would drop the turn the tick has gathered so far.
+        if (p == wxPoint(s.x / 2, s.y / 2)) return;
         WarpPointer(s.x / 2, s.y / 2);
         warpEcho_ = ScreenToClient(wxGetMousePosition());
         core_.lookMotion(p.x, p.y, s.x, s.y);

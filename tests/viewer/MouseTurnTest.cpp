@@ -57,6 +57,23 @@ TEST(MouseLook, EdgesGiveOneAndTheCentreNothing) {
     EXPECT_EQ(t.phi, 0.5);
 }
 
+TEST(MouseLook, TheMovesOfOneTickAddUp) {
+    MouseLookSum sum;
+    EXPECT_FALSE(sum.tickDone());
+    EXPECT_EQ(sum.move(500, 300, 800, 600).phi, 0.25);
+    MouseTurn t = sum.move(500, 375, 800, 600);
+    EXPECT_EQ(t.phi, 0.5);
+    EXPECT_EQ(t.theta, 0.25);
+    EXPECT_TRUE(sum.tickDone());
+    EXPECT_EQ(sum.move(300, 300, 800, 600).phi, -0.25);  // a new tick starts from nothing
+    // Back at the centre: nothing left to turn.
+    t = sum.move(400, 300, 800, 600);
+    EXPECT_EQ(t.phi, 0.0);
+    EXPECT_EQ(t.theta, 0.0);
+    EXPECT_TRUE(sum.tickDone());
+    EXPECT_FALSE(sum.tickDone());
+}
+
 TEST(TickAccumulator, StepsOncePerTwentyMillisecondTick) {
     TickAccumulator acc;
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(acc.add(20));

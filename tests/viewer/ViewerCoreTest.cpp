@@ -196,6 +196,13 @@ TEST(EarlierViewerCore, EachLookMoveTurnsForOneTick) {
     EXPECT_EQ(core->camera.phiInput, 0.0);
     double const turned = core->camera.phi;
     EXPECT_GT(turned, 0.0);
+    // Two moves before one tick turn by both.
+    auto both = quorvexviewCore();
+    both->lookMotion(500, 287, 800, 574);
+    both->lookMotion(500, 287, 800, 574);
+    EXPECT_EQ(both->camera.phiInput, 0.5);
+    both->tick(20);
+    EXPECT_EQ(both->camera.phi, turned);
     // Without further moves the turn dies away: the speed decays by 0.7 a tick.
     for (int i = 0; i < 100; ++i) core->tick(20);
     EXPECT_NEAR(core->camera.phiSpeed, 0.0, 1e-12);
