@@ -10,7 +10,7 @@ constexpr double randDivisor = 2147483647.0;
 constexpr int degree = 31;
 constexpr int separation = 3;
 // Below this many pending values a loop of steps is cheaper than a jump.
-constexpr std::uint64_t jumpThreshold = 1u << 14;
+constexpr std::uint64_t jumpThreshold = 1u << 13;
 
 // Coefficients of a polynomial in t of degree below 31, mod 2^32.
 using Poly = std::array<std::uint32_t, degree>;

@@ -90,7 +90,7 @@ TEST(RandomDraws, CountedZeroDrawsInterleaveExactlyWithStdRand) {
     std::srand(seed);
     LibcReference libc(seed);
     // Around and far beyond the count where skipping turns into a jump.
-    for (unsigned int zeros : {0u, 1u, 5u, 16383u, 16384u, 16385u, 1000003u}) {
+    for (unsigned int zeros : {0u, 1u, 5u, 8191u, 8192u, 8193u, 1000003u}) {
         randVect(0.0, zeros / 2);
         randVect(-0.0, zeros - zeros / 2);
         libc.skip(zeros);
