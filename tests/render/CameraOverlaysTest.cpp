@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "render/Camera.h"
-#include "tests/render/CameraFrame.h"
+#include "CameraFrame.h"
 
 namespace {
 

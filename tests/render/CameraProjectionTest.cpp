@@ -5,7 +5,7 @@
 
 #include "render/Camera.h"
 #include "render/GlPainter.h"
-#include "tests/render/CameraFrame.h"
+#include "CameraFrame.h"
 
 namespace {
 
