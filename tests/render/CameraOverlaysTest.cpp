@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "render/Camera.h"
-#include "CameraFrame.h"
+#include "tests/render/CameraFrame.h"
 
 namespace {
 

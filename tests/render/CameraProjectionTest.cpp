@@ -5,7 +5,7 @@
 
 #include "render/Camera.h"
 #include "render/GlPainter.h"
-#include "CameraFrame.h"
+#include "tests/render/CameraFrame.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "render/Glyphs.h"
 #include "render/String3d.h"
-#include "Feedback.h"
+#include "tests/render/Feedback.h"
 #include "testsupport/OffscreenGl.h"
 
 namespace {
