@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "bench/FlatStep.h"
+#include "testsupport/FlatStep.h"
 #include "systems/Scenes.h"
 #include "systems/Universe.h"
 

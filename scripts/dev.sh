@@ -28,11 +28,31 @@ deps() {
   if ((${#missing[@]} == 0)); then
     return 0
   fi
-  echo "Installing missing packages: ${missing[*]}"
   local sudo=()
-  if ((EUID != 0)); then sudo=(sudo); fi
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+  if ((EUID != 0)); then
+    if ! command -v sudo >/dev/null; then
+      echo "scripts/dev.sh: these packages are missing: ${missing[*]}" >&2
+      echo "Install them as root with:" >&2
+      echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
+    # Asks for the password now, in the open, or says why it cannot.
+    sudo -v
+    sudo=(sudo)
+  fi
+  # The first run installs a few hundred packages; their set-up goes to a
+  # log, of which the end is shown when something fails. The packages'
+  # recommendations (documentation, extra fonts and image formats, ...) are
+  # not needed to build or test.
+  mkdir -p build
+  local log="build/apt-get.log"
+  echo "Installing ${#missing[@]} missing packages (this takes a few minutes; log: $log): ${missing[*]}"
+  if ! { "${sudo[@]}" apt-get update -q &&
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    echo "scripts/dev.sh: installing the packages failed; the end of $log:" >&2
+    tail -n 25 "$log" >&2
+    exit 1
+  fi
 }
 
 build() {

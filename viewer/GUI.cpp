@@ -44,7 +44,7 @@ int runViewer(int argc, char** argv, ViewerSetup const& setup) {
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr,
                      "%s: no display available (DISPLAY or WAYLAND_DISPLAY unset, or the display cannot be "
-                     "opened); run it headless with scripts/xrun.sh\n",
+                     "opened); run it on a virtual display with xvfb-run, or scripts/xrun.sh in the source tree\n",
                      setup.programName.c_str());
         return 1;
     }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "render/GlPainter.h"
-#include "tests/render/OffscreenGl.h"
+#include "testsupport/OffscreenGl.h"
 #include "viewer/PendulumScene.h"
 #include "viewer/TracedScene.h"
 #include "viewer/ViewerCore.h"

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/Camera.h"
-#include "tests/render/OffscreenGl.h"
+#include "testsupport/OffscreenGl.h"
 
 // A 160 x 90 picture (the camera's 16:9) in the viewers' GL state, black
 // before the first frame. frame() runs the start of a paint: depth cleared,

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "render/GlPainter.h"
-#include "tests/render/OffscreenGl.h"
+#include "testsupport/OffscreenGl.h"
 
 namespace {
 

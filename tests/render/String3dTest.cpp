@@ -8,7 +8,7 @@
 #include "render/Glyphs.h"
 #include "render/String3d.h"
 #include "tests/render/Feedback.h"
-#include "tests/render/OffscreenGl.h"
+#include "testsupport/OffscreenGl.h"
 
 namespace {
 

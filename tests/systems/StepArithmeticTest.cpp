@@ -2,7 +2,7 @@
 // over flat arrays (the benchmark yardstick), whatever shortcuts it takes.
 #include <gtest/gtest.h>
 
-#include "bench/FlatStep.h"
+#include "testsupport/FlatStep.h"
 #include "systems/Scenes.h"
 #include "systems/Universe.h"
 

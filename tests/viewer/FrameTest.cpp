@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "render/GlPainter.h"
-#include "tests/render/OffscreenGl.h"
+#include "testsupport/OffscreenGl.h"
 #include "viewer/PictureKeeper.h"
 #include "viewer/PendulumScene.h"
 #include "viewer/TracedScene.h"
