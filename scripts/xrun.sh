@@ -186,12 +186,18 @@ while (($# > 0)); do
     hints) xprop -id "$window" WM_NORMAL_HINTS >"$1"; shift ;;
     alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
     close)
-      # --sync waits for the window manager without a limit of its own.
-      timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
-      xdotool key --clearmodifiers alt+F4
-      end=$((SECONDS + timeout))
+      # --sync waits for the window manager without a limit of its own. On a
+      # loaded machine the window may not be active yet when the key comes,
+      # and the window manager then closes nothing: ask again every 10 s
+      # while the window is still on screen.
+      end=$((SECONDS + timeout)) again=0
       while kill -0 "$app_pid" 2>/dev/null; do
         ((SECONDS < end)) || fail "the program did not end after its window was closed"
+        if ((SECONDS >= again)) && [[ "$(xwininfo -id "$window" 2>/dev/null)" == *IsViewable* ]]; then
+          timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
+          xdotool key --clearmodifiers alt+F4
+          again=$((SECONDS + 10))
+        fi
         sleep 0.2
       done
       set +e
