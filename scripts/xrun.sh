@@ -19,7 +19,14 @@
 #   geometry FILE       write "WIDTH HEIGHT SCREENW SCREENH OUTERW OUTERH": the
 #                       window's client size, the screen's, and the window's
 #                       size with the window manager's frame
+#   fullscreen on|off   wait until the window covers the screen (on) or no
+#                       longer does (off), and its size has stopped changing
+#   resize W H          resize the window's client area to W x H
+#   iconify             minimize the window, then bring it back and focus it
 #   title FILE          write the window's title
+#   hints FILE          write the window's size hints (WM_NORMAL_HINTS as
+#                       xprop prints them): they say whether the program
+#                       asked for a position of its own
 #   alive               fail unless the program still runs
 #   close               close the window through the window manager and wait
 #                       for the program to end
@@ -34,7 +41,7 @@
 set -euo pipefail
 
 if (($# < 1)); then
-  sed -n '2,33p' "$0" >&2
+  sed -n '2,40p' "$0" >&2
   exit 2
 fi
 program="$1"
@@ -157,15 +164,40 @@ while (($# > 0)); do
         "$((WIDTH + ${l:-0} + ${r:-0})) $((HEIGHT + ${t:-0} + ${b:-0}))" >"$1"
       shift
       ;;
+    fullscreen)
+      screen_size="$(xdpyinfo | awk '/dimensions:/ { print $2 }')"
+      client_size() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^(WIDTH|HEIGHT)=/ { printf "%s%s", $2, (/^W/ ? "x" : "") }'; }
+      covers() { [[ "$(client_size)" == "$screen_size" ]]; }
+      uncovers() { ! covers; }
+      if [[ "$1" == on ]]; then poll covers; else poll uncovers; fi || fail "the window did not turn full screen $1"
+      end=$((SECONDS + timeout)) size="$(client_size)"
+      while sleep 1 && [[ "$(client_size)" != "$size" ]]; do
+        ((SECONDS < end)) || fail "the window keeps changing size"
+        size="$(client_size)"
+      done
+      shift
+      ;;
+    resize) timeout "$timeout" xdotool windowsize --sync "$window" "$1" "$2" || fail "cannot resize to $1 x $2"; shift 2 ;;
+    iconify)
+      timeout "$timeout" xdotool windowminimize --sync "$window" || fail "cannot minimize the window"
+      timeout "$timeout" xdotool windowactivate --sync "$window" || fail "cannot bring the window back"
+      ;;
     title) xdotool getwindowname "$window" >"$1"; shift ;;
+    hints) xprop -id "$window" WM_NORMAL_HINTS >"$1"; shift ;;
     alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
     close)
-      # --sync waits for the window manager without a limit of its own.
-      timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
-      xdotool key --clearmodifiers alt+F4
-      end=$((SECONDS + timeout))
+      # --sync waits for the window manager without a limit of its own. On a
+      # loaded machine the window may not be active yet when the key comes,
+      # and the window manager then closes nothing: ask again every 10 s
+      # while the window is still on screen.
+      end=$((SECONDS + timeout)) again=0
       while kill -0 "$app_pid" 2>/dev/null; do
         ((SECONDS < end)) || fail "the program did not end after its window was closed"
+        if ((SECONDS >= again)) && [[ "$(xwininfo -id "$window" 2>/dev/null)" == *IsViewable* ]]; then
+          timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
+          xdotool key --clearmodifiers alt+F4
+          again=$((SECONDS + 10))
+        fi
         sleep 0.2
       done
       set +e

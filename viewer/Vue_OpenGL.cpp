@@ -74,6 +74,11 @@ void Vue_OpenGL::dessine(wxPaintEvent&) {
     if (!context_) return;
     SetCurrent(*context_);
     wxSize const s = pixelSize();
+    // The size event may come before the GL window has its new size, and
+    // some drivers (Mesa on a virtual display) only take up a window's size
+    // when the viewport is set: without this the picture stays at the old
+    // size after leaving full screen or resizing, off-centre and ghosted.
+    glViewport(0, 0, s.x, s.y);
     core_.paint(s.x, s.y);
     SwapBuffers();
 }

@@ -98,6 +98,14 @@ TEST(MatrixAlgebra, ClosedFormInversesAndCofactorDeterminants) {
     EXPECT_EQ(ci.get(0, 0), 0.5);
     EXPECT_EQ(ci.get(1, 1), 0.25);
     EXPECT_EQ(ci.get(2, 0), -0.5);
+    // A dense, non-symmetric 3 x 3 of determinant -4: every entry of the
+    // inverse, and the product back to the identity, exactly.
+    Matrix const e({{1, 1, 2}, {2, 4, -2}, {3, 4, 1}});
+    Matrix dense = e;
+    EXPECT_EQ(dense.det(0), -4.0);
+    EXPECT_EQ(dense.getInv(), Matrix({{-3, -1.75, 2.5}, {2, 1.25, -1.5}, {1, 0.25, -0.5}}));
+    EXPECT_EQ(e * dense.getInv(), Matrix(3, 1.0));
+    EXPECT_EQ(dense.getInv() * e, Matrix(3, 1.0));
 }
 
 TEST(MatrixAlgebra, ShapesOfProductsTransposesAndMinors) {
@@ -112,6 +120,10 @@ TEST(MatrixAlgebra, ShapesOfProductsTransposesAndMinors) {
     2.0 *= m;
     EXPECT_EQ(m, Matrix(2, 2.0));
     EXPECT_EQ(-Matrix(1, 1.0), Matrix(1, -1.0));
+    Matrix d({{5, 7}, {1, 2}});
+    EXPECT_EQ(d - Matrix({{1, 2}, {3, 5}}), Matrix({{4, 5}, {-2, -3}}));
+    d -= Matrix({{1, 2}, {3, 5}});
+    EXPECT_EQ(d, Matrix({{4, 5}, {-2, -3}}));
     EXPECT_EQ(Matrix(0u).getDimj(), 0u);
 }
 

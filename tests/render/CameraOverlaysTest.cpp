@@ -1,8 +1,16 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "render/Camera.h"
+#include "render/String3d.h"
 #include "tests/render/CameraFrame.h"
+#include "tests/render/Feedback.h"
 
 namespace {
 
@@ -101,6 +109,74 @@ TEST(CameraHelpPanel, SmoothingRunsOnEveryFrameForAllThreeAngles) {
     f.frame(camera);
     EXPECT_DOUBLE_EQ(camera.panelTheta, 5.0);  // 9 (1 - (2/3)^2)
     EXPECT_DOUBLE_EQ(camera.panelRho, -5.0 / 3);
+}
+
+// A block of the help panel from its lines, given between bars: each line
+// framed by a dash on both sides with 18 characters between them; "=" stands
+// for a line of 20 dashes.
+std::string framed(std::string const& lines) {
+    std::string text;
+    std::istringstream in(lines);
+    for (std::string l; std::getline(in, l, '|');)
+        text += (text.empty() ? "-" : "\n-") + (l == "=" ? std::string(18, '-') : l + std::string(18 - l.size(), ' ')) +
+                "-";
+    return text;
+}
+
+// The panel draws, stroke for stroke, what String3d draws for these texts
+// at these places (the camera's angles are 0: its turns change nothing).
+TEST(CameraHelpPanel, TextsAndPlacesOfHintAndHelp) {
+    OffscreenGl gl(200, 200);
+    Camera camera;
+    std::string const cameraBlock = framed(
+        " camera - setting ||=|mouse control :|   ctrl+m(on-off)||=|fullscreen :|   Ctrl+f||=|stereoscopy :|"
+        "   ctrl+i(on-off)|   ctrl+u,o(focus)||=|perspective :|   ctrl+k,l||=|motion Blur :|   ctrl+b,n||=|"
+        "Compass :|   ctrl+j||=");
+    std::string const keyBlock = framed(
+        "otherKey - setting|=|camera move :|   q w e     ^|   a s d   < v >||=|physic|   ctrl+p(on-off)||=|"
+        "enter-quit help|   ctrl+h||=");
+    ASSERT_EQ(cameraBlock.size(), 28u * 21 - 1);
+    ASSERT_EQ(keyBlock.size(), 15u * 21 - 1);
+    auto const hint = Feedback::record([&] { camera.dispInterface(); });
+    auto const wantHint =
+        Feedback::record([] { String3d("---Tab:---\n---show---\n-terminal-", 0.15, 10, -0.3).disp(); });
+    camera.helpShown = true;
+    auto const help = Feedback::record([&] { camera.dispInterface(); });
+    auto const wantHelp = Feedback::record([&] {
+        String3d(cameraBlock, 0.2, 55, 0).disp();
+        String3d(keyBlock, 0.2, -17.5, 0).disp();
+        String3d("----------\n---HELP---\n----------", 0.15, 10, -0.3).disp();
+    });
+    for (auto [got, want] : {std::pair{&hint, &wantHint}, {&help, &wantHelp}}) {
+        ASSERT_EQ(got->size(), want->size());
+        ASSERT_GT(want->size(), 10u);
+        std::size_t differ = 0;
+        for (std::size_t i = 0; i < want->size(); ++i)
+            for (std::size_t k = 0; k < (*want)[i].at.size(); ++k)
+                differ += ((*got)[i].at[k] - (*want)[i].at[k]).norme() > 1e-6;
+        EXPECT_EQ(differ, 0u);
+    }
+}
+
+TEST(CameraCompass, StrokesOfRoseAndRing) {
+    OffscreenGl gl(200, 200);
+    std::size_t segments[3];
+    std::vector<Feedback::Primitive> ring;
+    for (int mode = 0; mode < 3; ++mode) {
+        Camera camera;
+        camera.compassMode = mode;
+        auto const p = Feedback::record([&] { camera.dispRepere(); });
+        segments[mode] = p.size();
+        if (mode == 2) ring = p;
+    }
+    // Four arcs of 5 vertices and the letters N, W, E, S of 4, 5, 7 and 6.
+    EXPECT_EQ(segments[0], 0u);
+    EXPECT_EQ(segments[1], 4u * 4 + 3 + 4 + 6 + 5);
+    // One strip of 31 vertices, from 11.25 to 348.75 degrees, 0.05 below.
+    ASSERT_EQ(segments[2], 30u);
+    double const a = 3.14159265358979323846 / 16;
+    EXPECT_LT((ring.front().at[0] - Vect{0.1 * std::cos(a), 0.1 * std::sin(a), -0.05}).norme(), 1e-6);
+    EXPECT_LT((ring.back().at[1] - Vect{0.1 * std::cos(a), -0.1 * std::sin(a), -0.05}).norme(), 1e-6);
 }
 
 TEST(CameraCompass, ModesDrawRoseRingOrNothing) {

@@ -102,6 +102,20 @@ TEST_F(CameraProjection, EyeSitsAtMinusXAndLooksAlongTheHeading) {
     EXPECT_TRUE(up.gl.pixel(80, 19)[0] == 255);
 }
 
+TEST_F(CameraProjection, ViewRollsThenPitchesThenTurns) {
+    camera.rho = 20;
+    camera.theta = 30;
+    camera.phi = 40;
+    f.frame(camera);
+    // The eye-frame point (4, 1, 1), taken back through the roll, the pitch
+    // and the heading: Rz(-40) Ry(-30) Rx(-20) (4, 1, 1). Any other order of
+    // the three turns puts it at least 2 pixels away. (The help hint, nearer,
+    // would hide it: no depth test.)
+    glDisable(GL_DEPTH_TEST);
+    painter.point(Vect{3.248603036541977, -1.0527444247022886, 2.51759954862335});
+    EXPECT_TRUE(isWhite(68, 56));
+}
+
 TEST_F(CameraProjection, NearPlaneDiffersBetweenProfiles) {
     f.frame(camera);
     painter.point(Vect{0.005, 0, 0.001});  // nearer than 0.01, farther than 0.0001

@@ -211,6 +211,13 @@ TEST(CameraDrive, StrafeAndJumpDirectionsAndSpeedFactor) {
     EXPECT_NEAR(up.getdx().get(0), 0.0, 1e-18);
     EXPECT_NEAR(up.getdx().get(1), 0.0, 1e-18);
 
+    Camera aside;
+    aside.phi = 30;
+    aside.strafe(1);  // along (cos 60, sin 60, 0)
+    aside.update(20);
+    EXPECT_NEAR(aside.getdx().get(0), 0.0002 * 0.5, 1e-15);
+    EXPECT_NEAR(aside.getdx().get(1), 0.0002 * std::sqrt(0.75), 1e-15);
+
     Camera turned;
     turned.phi = 30;
     turned.walk(1);

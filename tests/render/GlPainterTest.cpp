@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "render/GlPainter.h"
 #include "testsupport/OffscreenGl.h"
@@ -75,6 +76,9 @@ TEST_F(GlPainterTest, UnturnedBallHasWiresThroughItsCentre) {
     painter.ball(Vect{0, 0, 0}, Vect(3u), 0.25);
     // Half the wire (0.2, 0.2, 0) over the solid (0.7, 0.7, 0).
     EXPECT_TRUE(near(gl.pixel(32, 32), Rgba{115, 115, 0, 191}, 2)) << gl.pixel(32, 32)[0];
+    // The solid sphere, not only its shell, has radius 2 r (16 pixels): 12
+    // pixels out it still shows (0.7, 0.7, 0), a wire alone being far darker.
+    for (auto [x, y] : {std::pair{20, 32}, {44, 32}, {32, 20}, {32, 44}}) EXPECT_GT(gl.pixel(x, y)[0], 100) << x << y;
 }
 
 class SpringColour : public GlPainterTest {

@@ -123,6 +123,36 @@ TEST_F(String3dTest, PointsAndOffGridStrokesOfTheTable) {
     expectNear(e[6].at[1], glyphPoint(-delta, 0, 0, 1, 0.75));
 }
 
+TEST_F(String3dTest, StrokesOfTheGridGlyphs) {
+    // Each glyph as its line strips through the keypad points of its grid
+    // (7 8 9 at the top, 1 2 3 at the bottom).
+    char const* const table[] = {
+        "a1793 46", "b1785 4631", "c3179",    "d178631",  "e3179 46", "f179 46",  "g971365",   "h17 39 46", "i28",
+        "j128 79",  "k17 943",    "l317",     "m1793 85", "n178239",  "o17931",   "p17964",    "q39746",    "r17964 52",
+        "t79 82",   "u7139",      "v719",     "w7139 25", "x19 37",   "y746 931", "z7913",     "017931 19", "1482",
+        "2796413",  "3785 4631",  "47469 93", "5974631",  "69746314", "7791",     "817931 46", "91364796",  "-46",
+        "+46 28",   "_13",        "/19",      "\\73",     "<349",     ">167",     "^486"};
+    auto point = [](char key) {
+        int const k = key - '1';
+        return glyphPoint(-delta, 0, 0, 0.5 * (k % 3), 0.5 * (k / 3));
+    };
+    for (char const* row : table) {
+        SCOPED_TRACE(row);
+        String3d t(std::string(1, row[0]), 0, 0, 0);
+        auto const p = draw(t);
+        std::size_t n = 0;
+        for (char const* c = row + 1; c[0] && c[1]; ++c) {
+            if (c[0] == ' ' || c[1] == ' ') continue;
+            ASSERT_LT(n, p.size());
+            EXPECT_FALSE(p[n].points);
+            expectNear(p[n].at[0], point(c[0]));
+            expectNear(p[n].at[1], point(c[1]));
+            ++n;
+        }
+        EXPECT_EQ(p.size(), n);
+    }
+}
+
 TEST(Glyphs, TableCoversLowerCaseDigitsAndTheListedSigns) {
     std::string const covered = "abcdefghijklmnopqrstuvwxyz0123456789?!.,:-+_=()/\\<>^";
     for (int c = 0; c < 256; ++c) {

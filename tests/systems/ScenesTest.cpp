@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <vector>
 
 #include "systems/Universe.h"
@@ -39,6 +41,29 @@ TEST(PendulumScene, BodiesPickedBodiesAndTheHeavyAttractor) {
     for (Force* f : t.sys.forces)
         if (auto* o = dynamic_cast<Obj*>(f)) heavy += o->getM() == 5.9e25 && o->getX() == Vect{0, 0, -60000005.0};
     EXPECT_EQ(heavy, 1);
+}
+
+TEST(PendulumScene, GrowingRowAndRopeRowStandWhereTheirLengthsPutThem) {
+    Top t;
+    buildPendulumScene(t.sys);
+    // The abscissae of the bodies of each line y of the two rows.
+    std::map<double, std::multiset<double>> growing, rope;
+    for (Obj* o : t.sys.objs) {
+        double const x = o->getX().get(0), y = o->getX().get(1);
+        if (o->getX().get(2) != 0.0) continue;
+        if (x >= 60 && x < 75 && y <= -50) growing[y].insert(x);
+        if (x >= 80 && y <= -60) rope[y].insert(x);
+    }
+    // Bob i at (60, -50 - i, 0), its anchor 0.5 i further along x.
+    ASSERT_EQ(growing.size(), 30u);
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(growing[-50.0 - i], (std::multiset<double>{60, 60 + 0.5 * i})) << i;
+    // Rope j from (80, -60 - j, 0): ten bodies (5 + 0.5 j) / 10 apart, the bob on the first.
+    ASSERT_EQ(rope.size(), 15u);
+    for (int j = 0; j < 15; ++j) {
+        std::multiset<double> want{80};
+        for (int k = 0; k < 10; ++k) want.insert(80 + k * ((5 + 0.5 * j) / 10));
+        EXPECT_EQ(rope[-60.0 - j], want) << j;
+    }
 }
 
 TEST(BenchmarkScenes, LatticeAndChargeCloud) {

@@ -174,6 +174,9 @@ TEST(DeformingSpring, StopsPushingBelowTheBandWhileCompressed) {
     s->force();
     EXPECT_EQ(h.a->getF(), Vect(3));
     EXPECT_EQ(s->getLastL(), 0.85);
+    h.place(0.85);  // unchanged below the band counts as shortening: still nothing
+    s->force();
+    EXPECT_EQ(h.a->getF(), Vect(3));
     h.place(0.86);  // lengthening again: pushes with the rest length unchanged
     s->force();
     EXPECT_NEAR(h.b->getF().get(0), 100.0 * 0.14, 1e-9);

@@ -115,6 +115,11 @@ TEST(Generate, EquivalentAndTruncatedCounts) {
     for (std::size_t i = 0; i < row.size(); ++i) EXPECT_EQ(row[i]->getX(), box[i]->getX());
     EXPECT_EQ(joints(a.sys, row), joints(b.sys, box));
     EXPECT_EQ(lattice(c.sys, Vect{2.9, 2}).size(), 4u);
+    // The counts are truncated before they divide the mass: 12 / 4, not 12 / 5.8.
+    Top e;
+    std::vector<Obj*> const truncated = lattice(e.sys, Vect{2.9, 2, 1});
+    ASSERT_EQ(truncated.size(), 4u);
+    for (Obj* o : truncated) EXPECT_EQ(o->getM(), 3.0);
     // A fourth count places nothing but divides the mass.
     std::vector<Obj*> four = lattice(d.sys, Vect{2, 2, 2, 2}, 0, 1.0, 16.0);
     EXPECT_EQ(four.size(), 8u);

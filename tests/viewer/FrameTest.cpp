@@ -161,6 +161,19 @@ TEST_F(PaintTest, StereoGivesSeparateRedAndCyanImages) {
     EXPECT_TRUE(mask[0] && mask[1] && mask[2] && mask[3]);
 }
 
+TEST_F(PaintTest, TracedPathsAreDrawnInPaleCyan) {
+    OffscreenGl gl(320, 180);
+    ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(tracedPendulumScene));
+    viewerState();
+    core.keyDown('P', true, false);
+    for (int i = 0; i < 30; ++i) core.tick(20);
+    // The eye at (30, 0, 0): the paths ahead, the welcome text behind.
+    core.camera.setX(Vect{-30, 0, 0});
+    gl.clear(0.03f, 0.16f, 0.18f, 0.0f);
+    core.paint(320, 180);
+    EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p[0] > 110 && p[0] < 150 && p[1] > 245 && p[2] > 245; }), 100);
+}
+
 TEST_F(PaintTest, TrailsFadeFromTheKeptPicture) {
     OffscreenGl gl(160, 90);
     ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(buildLightScene));

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <set>
+#include <vector>
 
+#include "numerics/Rand.h"
 #include "viewer/LatticeScene.h"
 #include "viewer/PendulumScene.h"
 #include "viewer/TracedScene.h"
@@ -39,8 +43,21 @@ TEST(ViewerCore, SpaceThrowsSeventyFiveBodiesFromOnePoint) {
     // Only the third body of each pass (amplitude 20) can be this fast.
     EXPECT_LE(fast, 25);
     // Ctrl+Space throws as well.
+    std::set<Obj*> const first = core->mainSys.objs;
+    std::srand(11);
     core->keyDown(keys::Space, true, false);
     EXPECT_EQ(core->mainSys.objs.size(), before.size() + 150);
+    // Each pass draws the velocities of amplitude 5, 10 and 20 in this order.
+    std::srand(11);
+    std::multiset<std::vector<double>> want, got;
+    for (int pass = 0; pass < 25; ++pass)
+        for (double amp : {5.0, 10.0, 20.0}) {
+            Vect const v = randVect(amp, 3);
+            want.insert({v.get(0), v.get(1), v.get(2)});
+        }
+    for (Obj* o : core->mainSys.objs)
+        if (!first.count(o)) got.insert({o->getdx().get(0), o->getdx().get(1), o->getdx().get(2)});
+    EXPECT_EQ(got, want);
 }
 
 TEST(ViewerCore, SwitchesAndCompassCycle) {
@@ -98,9 +115,13 @@ TEST(ViewerCore, MouseControlCapturesAndLosingTheCaptureTurnsItOff) {
     EXPECT_FALSE(r.releaseMouse);
     core->joystickMotion(400, 0, 800, 600);
     EXPECT_EQ(core->camera.thetaInput, 2.0);
+    core->joystickMotion(600, 0, 800, 600);
+    EXPECT_EQ(core->camera.rhoInput, -1.0);
     core->mouseCaptureLost();
     EXPECT_FALSE(core->mouseControl);
     EXPECT_EQ(core->camera.thetaInput, 0.0);
+    EXPECT_EQ(core->camera.phiInput, 0.0);
+    EXPECT_EQ(core->camera.rhoInput, 0.0);
     core->joystickMotion(400, 0, 800, 600);
     EXPECT_EQ(core->camera.thetaInput, 0.0);
     r = core->keyDown('M', true, false);
@@ -131,6 +152,16 @@ TEST(ViewerCore, SceneStandsStillUntilCtrlPButTheCameraMoves) {
     EXPECT_FALSE(core->tick(5));
     EXPECT_TRUE(core->tick(5));
     EXPECT_EQ(tracedScene(*core).trajectories()[0].size(), 4u);
+}
+
+TEST(ViewerCore, TicksGatherWhileThePhysicsIsOff) {
+    auto core = quorvexCore();
+    EXPECT_FALSE(core->tick(5));
+    EXPECT_FALSE(core->tick(5));
+    EXPECT_EQ(core->tickAccumulator.value(), 10.0);
+    core->keyDown('P', true, false);
+    EXPECT_TRUE(core->tick(5));  // 15 ms gathered: the first tick steps
+    EXPECT_EQ(core->tickAccumulator.value(), 0.0);
 }
 
 TEST(EarlierViewerCore, EarlierCameraEngineAndUniverse) {

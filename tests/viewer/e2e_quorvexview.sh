@@ -12,7 +12,7 @@ out="$(mktemp -d)"
 # camera coasts for a number of ticks after a key is released, which takes
 # longer on a loaded machine: let it come to rest before the still shots.
 "$xrun" "$program" \
-  title "$out/title" geometry "$out/geometry" \
+  title "$out/title" geometry "$out/geometry" hints "$out/hints" \
   wait 1 keydown shift+s wait 1 keyup shift+s settle 200 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
   drag 399 287 460 287 wait 1 shot "$out/turned.png" \
   keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" settle 200 \
@@ -31,6 +31,9 @@ check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zar
 read -r w h sw sh ow oh <"$out/geometry"
 check "an 800 x 600 window, frame included (client ${w}x$h, outer ${ow}x$oh)" test "$ow" -eq 800 -a "$oh" -eq 600
 check "not full screen (${w}x$h on ${sw}x$sh)" test "$w" -lt "$sw" -a "$h" -lt "$sh"
+# Not centred by the program: it asks for no position, the window manager
+# places it.
+check "the window manager places the window" test -s "$out/hints" -a -z "$(grep 'specified location' "$out/hints")"
 
 # The balls are yellow (0.7, 0.7, 0).
 balls="$(count "$out/far1.png" 'R>55' 'G>55' 'B<15')"
