@@ -163,7 +163,7 @@ TEST_F(PaintTest, StereoGivesSeparateRedAndCyanImages) {
 
 TEST_F(PaintTest, TracedPathsAreDrawnInPaleCyan) {
     OffscreenGl gl(320, 180);
-    ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(tracedPendulumScene));
+    ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(buildPendulumScene));
     viewerState();
     core.keyDown('P', true, false);
     for (int i = 0; i < 30; ++i) core.tick(20);
