@@ -21,6 +21,9 @@
 #                       size with the window manager's frame
 #   title FILE          write the window's title
 #   alive               fail unless the program still runs
+#   resize W H          ask for a window of W x H pixels (xdotool windowsize)
+#   place X Y           move the window to (X, Y) on the screen
+#   rss FILE            append the program's resident memory (VmRSS, kB)
 #   close               close the window through the window manager and wait
 #                       for the program to end
 #
@@ -34,7 +37,7 @@
 set -euo pipefail
 
 if (($# < 1)); then
-  sed -n '2,33p' "$0" >&2
+  sed -n '2,36p' "$0" >&2
   exit 2
 fi
 program="$1"
@@ -159,6 +162,9 @@ while (($# > 0)); do
       ;;
     title) xdotool getwindowname "$window" >"$1"; shift ;;
     alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
+    resize) xdotool windowsize "$window" "$1" "$2"; shift 2 ;;
+    place) xdotool windowmove "$window" "$1" "$2"; shift 2 ;;
+    rss) awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status" >>"$1" || fail "the program has ended"; shift ;;
     close)
       # --sync waits for the window manager without a limit of its own.
       timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true

@@ -62,7 +62,7 @@ void paintFrames(benchmark::State& state, bool stereo) {
         glFinish();
     }
     c.stereoOn = false;
-    c.picture.release();
+    c.frame.release();
     setPainter(nullptr);
 }
 
