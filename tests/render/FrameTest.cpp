@@ -154,6 +154,18 @@ TEST(PaintCycle, DrawsNothingBeyondTheDriversLimits) {
     EXPECT_EQ(passes, 3);
     EXPECT_TRUE(frame.picture().holdsPicture());
     EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p != OffscreenGl::Rgba{255, 0, 255, 255}; }), 1000);
+
+    // A fresh context pays once the largest drawable painted is above 4M
+    // pixels and more than four times the new one; release() starts over.
+    EXPECT_FALSE(frame.wantsFreshContext(1, 1));
+    frame.paint(2048, 2049, camera, false, pass);
+    EXPECT_TRUE(frame.wantsFreshContext(1024, 1024));
+    EXPECT_FALSE(frame.wantsFreshContext(1025, 1024));
+    frame.release();
+    EXPECT_FALSE(frame.picture().holdsPicture());
+    EXPECT_FALSE(frame.wantsFreshContext(1, 1));
+    frame.paint(2048, 2048, camera, false, pass);
+    EXPECT_FALSE(frame.wantsFreshContext(1, 1));
 }
 
 // Draws the points both ways and compares the pictures.
