@@ -28,6 +28,10 @@
 #                       xprop prints them): they say whether the program
 #                       asked for a position of its own
 #   alive               fail unless the program still runs
+#   request W H         ask for a window of W x H pixels without waiting for
+#                       it (the program or the window manager may cap it)
+#   place X Y           move the window to (X, Y) on the screen
+#   rss FILE            append the program's resident memory (VmRSS, kB)
 #   close               close the window through the window manager and wait
 #                       for the program to end
 #
@@ -41,7 +45,7 @@
 set -euo pipefail
 
 if (($# < 1)); then
-  sed -n '2,40p' "$0" >&2
+  sed -n '2,44p' "$0" >&2
   exit 2
 fi
 program="$1"
@@ -185,6 +189,9 @@ while (($# > 0)); do
     title) xdotool getwindowname "$window" >"$1"; shift ;;
     hints) xprop -id "$window" WM_NORMAL_HINTS >"$1"; shift ;;
     alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
+    request) xdotool windowsize "$window" "$1" "$2"; shift 2 ;;
+    place) xdotool windowmove "$window" "$1" "$2"; shift 2 ;;
+    rss) awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status" >>"$1" || fail "the program has ended"; shift ;;
     close)
       # --sync waits for the window manager without a limit of its own. On a
       # loaded machine the window may not be active yet when the key comes,

@@ -1,5 +1,7 @@
 #include "viewer/Fenetre.h"
 
+#include <algorithm>
+
 #include "viewer/Vue_OpenGL.h"
 
 Fenetre::Fenetre(wxString const& title, wxSize const& size, wxPoint const& pos, long style, ViewerSetup const& setup) {
@@ -9,6 +11,7 @@ Fenetre::Fenetre(wxString const& title, wxSize const& size, wxPoint const& pos, 
                             setup.makeScene ? setup.makeScene() : nullptr);
     Bind(wxEVT_MENU, &Fenetre::OnExit, this, wxID_EXIT);
     Bind(wxEVT_CLOSE_WINDOW, &Fenetre::OnClose, this);
+    Bind(wxEVT_SIZE, &Fenetre::OnSize, this);
     if (setup.frontEnd.fullScreenAtStart) ShowFullScreen(true, wxFULLSCREEN_ALL);
     neverNormal_ = setup.frontEnd.fullScreenAtStart;
     if (setup.frontEnd.centred) Centre(wxBOTH);
@@ -22,6 +25,13 @@ void Fenetre::OnExit(wxCommandEvent&) { Close(true); }
 void Fenetre::OnClose(wxCloseEvent& event) {
     if (canvas) canvas->stopTicks();
     event.Skip();
+}
+
+void Fenetre::OnSize(wxSizeEvent&) {
+    if (!canvas) return;
+    wxSize const client = GetClientSize(), most = canvas->GetMaxSize();
+    canvas->SetSize(0, 0, most.x > 0 ? std::min(client.x, most.x) : client.x,
+                    most.y > 0 ? std::min(client.y, most.y) : client.y);
 }
 
 void Fenetre::toggleFullScreen() {

@@ -25,6 +25,10 @@ public:
 private:
     // Closing stops the canvas's ticks, then the window is destroyed.
     void OnClose(wxCloseEvent& event);
+    // The canvas fills the client area up to its largest size (what OpenGL
+    // can draw): under a window manager that lets the frame grow past its
+    // size hints, the rest of the frame stays empty.
+    void OnSize(wxSizeEvent& event);
 
     wxSize createdSize_;
     bool neverNormal_ = false;

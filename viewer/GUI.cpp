@@ -50,8 +50,8 @@ int runViewer(int argc, char** argv, ViewerSetup const& setup) {
     }
     wxLog::EnableLogging(true);
     // The engine's bodies draw with OpenGL while the application runs.
-    GlPainter glPainter;
-    PainterScope const drawWithGl(glPainter);
+    GlPainter openGlPainter;
+    PainterScope const drawWithGl(openGlPainter);
     int status = 1;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();

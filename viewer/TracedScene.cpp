@@ -1,9 +1,7 @@
 #include "viewer/TracedScene.h"
 
-#include <GL/gl.h>
-
 #include "bodies/Obj.h"
-#include "render/String3d.h"
+#include "render/TracedPaths.h"
 #include "systems/System.h"
 #include "viewer/PendulumScene.h"
 
@@ -19,12 +17,5 @@ void TracedScene::step(System& mainSys) {
 
 void TracedScene::pass(System& mainSys) {
     mainSys.disp();
-    glLineWidth(2.0f);
-    glPointSize(2.0f);
-    glColor4d(0.5, 1.0, 1.0, 1.0);
-    for (Trajectory const& t : trajectories_) t.draw();
-    glLineWidth(2.0f);
-    glPointSize(2.0f);
-    glColor4d(0.5, 1.0, 1.0, 1.0);
-    String3d(welcomeText(), 0.0, 0.0, 0.0).disp();
+    drawTracedPaths(trajectories_, welcomeText());
 }

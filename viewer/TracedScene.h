@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "render/Trajectory.h"
 #include "viewer/Scene.h"
-#include "viewer/Trajectory.h"
 
 class Obj;
 

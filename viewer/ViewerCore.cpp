@@ -1,7 +1,5 @@
 #include "viewer/ViewerCore.h"
 
-#include <GL/gl.h>
-
 #include <cstddef>
 #include <cstdlib>
 #include <ctime>
@@ -121,25 +119,7 @@ void ViewerCore::scenePass() {
 }
 
 void ViewerCore::paint(int w, int h) {
-    picture.restore(w, h);
-    glClear(GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    camera.look();
-    if (stereoOn) {
-        camera.ApplyLeftFrustum();
-        glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_FALSE);
-        scenePass();
-        glClear(GL_DEPTH_BUFFER_BIT);
-        camera.ApplyRightFrustum();
-        glColorMask(GL_FALSE, GL_TRUE, GL_TRUE, GL_FALSE);
-        scenePass();
-        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    } else {
-        scenePass();
-    }
-    picture.keep(w, h);
-    glFlush();
+    frame.paint(w, h, camera, stereoOn, [this] { scenePass(); });
 }
 
 void ViewerCore::throwBodies(System& sys) {

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "render/Camera.h"
+#include "render/PaintCycle.h"
 #include "systems/System.h"
 #include "systems/Universe.h"
 #include "viewer/FrontEnd.h"
 #include "viewer/KeyMap.h"
 #include "viewer/MouseTurn.h"
-#include "viewer/PictureKeeper.h"
 #include "viewer/Scene.h"
 #include "viewer/TickAccumulator.h"
 
@@ -60,7 +60,8 @@ public:
     // on, then the camera's step. True when the scene stepped.
     bool tick(double interval);
     // One frame into the current GL context's w × h viewport (before the
-    // buffer swap): kept picture, camera, mono or red/cyan passes.
+    // buffer swap): kept picture, camera, mono or red/cyan passes of
+    // scenePass(); nothing for a drawable beyond the driver's limits.
     void paint(int w, int h);
     // What every pass draws: the universe (earlier front end), the scene.
     void scenePass();
@@ -80,7 +81,7 @@ public:
     bool stereoOn = false;
     TickAccumulator tickAccumulator;
     std::unique_ptr<Scene> scene;
-    PictureKeeper picture;
+    PaintCycle frame;
 
 private:
     // Applies one key action; what the window must do is added to request.

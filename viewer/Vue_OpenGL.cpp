@@ -1,10 +1,13 @@
 #include "viewer/Vue_OpenGL.h"
 
-#include <GL/gl.h>
 #include <wx/dcclient.h>
 #include <wx/utils.h>
 
 #include <cstdio>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "viewer/Fenetre.h"
 
@@ -16,7 +19,7 @@ static_assert(keys::PageUp == WXK_PAGEUP && keys::PageDown == WXK_PAGEDOWN, "pag
 namespace {
 
 // Double-buffered RGBA with a depth buffer.
-int const glAttributes[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
+int const canvasAttributes[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
 
 }  // namespace
 
@@ -24,7 +27,7 @@ bool Vue_OpenGL::openGlMissing_ = false;
 
 Vue_OpenGL::Vue_OpenGL(Fenetre* parent, wxSize const& size, wxPoint const& pos, FrontEnd const& frontEnd,
                        std::unique_ptr<Scene> scene)
-    : wxGLCanvas(parent, wxID_ANY, glAttributes, pos, size, wxSUNKEN_BORDER | wxFULL_REPAINT_ON_RESIZE),
+    : wxGLCanvas(parent, wxID_ANY, canvasAttributes, pos, size, wxSUNKEN_BORDER | wxFULL_REPAINT_ON_RESIZE),
       parentFrame(parent),
       core_(frontEnd, std::move(scene)),
       timer(this, TIMER_ID) {
@@ -58,37 +61,59 @@ void Vue_OpenGL::InitOpenGL() {
         return;
     }
     context_ = std::move(context);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    core_.frame.setUp();
     if (core_.frontEnd.crossCursor) SetCursor(wxCursor(wxCURSOR_CROSS));
-    glClearColor(0.03f, 0.16f, 0.18f, 0.0f);
+    limitSize();
     wxSize const s = pixelSize();
-    glViewport(0, 0, s.x, s.y);
+    core_.frame.resize(s.x, s.y);
     timer.Start(20, wxTIMER_CONTINUOUS);
+}
+
+void Vue_OpenGL::limitSize() {
+    DrawLimits const most = core_.frame.limits();
+    SetMaxClientSize(FromPhys(wxSize(most.maxWidth, most.maxHeight)));
+    // The canvas fills the frame's client area.
+    parentFrame->SetMaxClientSize(GetMaxSize());
+}
+
+bool Vue_OpenGL::drawable() const {
+    wxSize const s = pixelSize();
+    return context_ && core_.frame.limits().fits(s.x, s.y);
 }
 
 void Vue_OpenGL::dessine(wxPaintEvent&) {
     wxPaintDC dc(this);
     if (!context_ && !openGlMissing_ && IsShownOnScreen()) InitOpenGL();
-    if (!context_) return;
+    if (!drawable()) return;
     SetCurrent(*context_);
     wxSize const s = pixelSize();
-    // The size event may come before the GL window has its new size, and
-    // some drivers (Mesa on a virtual display) only take up a window's size
-    // when the viewport is set: without this the picture stays at the old
-    // size after leaving full screen or resizing, off-centre and ghosted.
-    glViewport(0, 0, s.x, s.y);
+    if (core_.frame.wantsFreshContext(s.x, s.y)) freshContext();
     core_.paint(s.x, s.y);
     SwapBuffers();
 }
 
+void Vue_OpenGL::freshContext() {
+    core_.frame.release();
+    auto context = std::make_unique<wxGLContext>(this);
+    if (!context->IsOK()) return;  // the old one stays, as good as before
+    context_ = std::move(context);
+    SetCurrent(*context_);
+    core_.frame.setUp();
+    wxSize const s = pixelSize();
+    core_.frame.resize(s.x, s.y);
+#ifdef __GLIBC__
+    // The old context's memory (its compiled shaders among it) is free but
+    // would stay in the heap.
+    malloc_trim(0);
+#endif
+}
+
 void Vue_OpenGL::OnSize(wxSizeEvent& event) {
     event.Skip();
-    if (!context_) return;
+    if (!drawable()) return;
     wxSize const s = pixelSize();
     SetCurrent(*context_);
-    glViewport(0, 0, s.x, s.y);
+    core_.frame.resize(s.x, s.y);
 }
 
 wxSize Vue_OpenGL::pixelSize() const { return ToPhys(GetClientSize()); }

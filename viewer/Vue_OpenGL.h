@@ -19,8 +19,9 @@ public:
     // Stops the timer and releases the mouse before the window goes.
     ~Vue_OpenGL() override;
 
-    // Creates and fixes the GL state, sets the cursor, starts the timer.
-    // Runs once, at the first paint where the canvas is on screen.
+    // Creates and fixes the GL state, sets the cursor, limits the size,
+    // starts the timer. Runs once, at the first paint where the canvas is on
+    // screen.
     void InitOpenGL();
 
     // No more ticks. The toolkit destroys a closed window only once its
@@ -29,7 +30,6 @@ public:
     void stopTicks() { timer.Stop(); }
 
     ViewerCore& core() { return core_; }
-    bool glReady() const { return context_ != nullptr; }
     // True once a canvas found no usable OpenGL and closed its window.
     static bool openGlMissing() { return openGlMissing_; }
 
@@ -49,6 +49,17 @@ private:
     // client size counts logical pixels, a fraction of the drawable's; the
     // mouse works in logical pixels, OpenGL in these.
     wxSize pixelSize() const;
+    // The canvas and its frame grow no larger than the GL driver can draw
+    // (size hints: the window manager keeps the window within them).
+    void limitSize();
+    // True when the canvas has its GL context and a size the driver can
+    // draw. Some drivers crash on a first frame beyond their limits, so a
+    // larger size, should one arrive all the same, gets no GL call at all
+    // (not even making the context current): the canvas stays undrawn.
+    bool drawable() const;
+    // Replaces the GL context by a new one, set up the same way, so that the
+    // driver gives back the buffers of a much larger drawable drawn before.
+    void freshContext();
 
     Fenetre* parentFrame;
     ViewerCore core_;

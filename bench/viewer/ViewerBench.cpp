@@ -63,7 +63,7 @@ void paintFrames(benchmark::State& state, bool stereo) {
         glFinish();
     }
     c.stereoOn = false;
-    c.picture.release();
+    c.frame.release();
 }
 
 void BM_FrameMono(benchmark::State& state) { paintFrames(state, false); }

@@ -1,127 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 #include "render/GlPainter.h"
 #include "testsupport/OffscreenGl.h"
-#include "viewer/PictureKeeper.h"
 #include "viewer/PendulumScene.h"
 #include "viewer/TracedScene.h"
-#include "viewer/Trajectory.h"
 #include "viewer/ViewerCore.h"
 
 namespace {
-
-std::vector<OffscreenGl::Rgba> allPixels(OffscreenGl& gl) {
-    std::vector<OffscreenGl::Rgba> p;
-    for (int y = 0; y < gl.height(); ++y)
-        for (int x = 0; x < gl.width(); ++x) p.push_back(gl.pixel(x, y));
-    return p;
-}
-
-// A few overlapping translucent quads: a picture with many colours.
-void drawPattern() {
-    glBegin(GL_QUADS);
-    for (int i = 0; i < 6; ++i) {
-        double const a = -0.9 + 0.25 * i;
-        glColor4d(0.15 * i, 1.0 - 0.13 * i, 0.5, 0.7);
-        glVertex2d(a, a);
-        glVertex2d(a + 0.6, a);
-        glVertex2d(a + 0.6, a + 0.9);
-        glVertex2d(a, a + 0.9);
-    }
-    glEnd();
-}
-
-TEST(PictureKeeper, RestoresTheKeptPictureExactly) {
-    OffscreenGl gl(61, 37);  // odd sizes: the texture is larger than the picture
-    gl.clear(0.03f, 0.16f, 0.18f, 0.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_DEPTH_TEST);
-    drawPattern();
-    std::vector<OffscreenGl::Rgba> const picture = allPixels(gl);
-
-    PictureKeeper keeper;
-    EXPECT_FALSE(keeper.holdsPicture());
-    keeper.restore(61, 37);  // nothing kept yet: nothing drawn
-    EXPECT_EQ(allPixels(gl), picture);
-    keeper.keep(61, 37);
-    EXPECT_TRUE(keeper.holdsPicture());
-
-    gl.clear(1, 0, 1, 1);
-    glMatrixMode(GL_PROJECTION);
-    glRotated(30, 0, 0, 1);  // a matrix the restore must not use or change
-    keeper.restore(61, 37);
-    EXPECT_EQ(allPixels(gl), picture);
-
-    // The GL state is as it was.
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_PROJECTION);
-    EXPECT_EQ(OffscreenGl::projectionDepth(), 1);
-    EXPECT_EQ(OffscreenGl::modelviewDepth(), 1);
-    GLboolean depthWrite = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrite);
-    EXPECT_TRUE(depthWrite);
-
-    // After a size change the old picture is not painted.
-    gl.clear(1, 0, 1, 1);
-    keeper.restore(60, 37);
-    EXPECT_EQ(gl.pixel(30, 18), (OffscreenGl::Rgba{255, 0, 255, 255}));
-    keeper.release();
-    EXPECT_FALSE(keeper.holdsPicture());
-}
-
-// Draws the points both ways and compares the pictures.
-void expectSameStrip(std::vector<Vect> const& points) {
-    Trajectory t;
-    for (Vect const& p : points) t.append(p);
-    ASSERT_EQ(t.size(), points.size());
-    OffscreenGl gl(64, 64);
-    glLineWidth(2.0f);
-    glColor4d(0.5, 1.0, 1.0, 1.0);
-    gl.clear();
-    glBegin(GL_LINE_STRIP);
-    for (Vect const& v : points) glVertex3d(v.get(0), v.get(1), v.get(2));
-    glEnd();
-    std::vector<OffscreenGl::Rgba> const immediate = allPixels(gl);
-    gl.clear();
-    t.draw();
-    EXPECT_EQ(allPixels(gl), immediate);
-    EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p[1] == 255; }), 100);
-    // The vertex array is switched off again.
-    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
-}
-
-TEST(Trajectory, DrawsTheSameStripAsOneVertexPerPoint) {
-    std::vector<Vect> points;
-    for (int i = 0; i < 200; ++i)
-        points.push_back(Vect{std::cos(i * 0.1) * (0.2 + 0.004 * i), std::sin(i * 0.13) * 0.8, 0.01 * i});
-    expectSameStrip(points);
-}
-
-TEST(Trajectory, LongPathsKeepEverySegment) {
-    // Long paths are drawn in pieces of 65536 points: the segments across
-    // the joints (A to B to C, C to D to A) must all be there.
-    Vect const A{-0.8, -0.8, 0}, B{0.8, 0.8, 0}, C{0.8, -0.8, 0}, D{-0.8, 0.8, 0};
-    std::vector<Vect> points(140000, A);
-    points[65535] = B;
-    for (int i = 65536; i < 131070; ++i) points[i] = C;
-    points[131070] = D;
-    expectSameStrip(points);
-}
-
-TEST(Trajectory, EmptyPathDrawsNothing) {
-    OffscreenGl gl(16, 16);
-    gl.clear();
-    Trajectory().draw();
-    EXPECT_EQ(gl.count([](OffscreenGl::Rgba p) { return p[1] != 0; }), 0);
-}
 
 class PaintTest : public ::testing::Test {
 protected:
@@ -180,7 +67,7 @@ TEST_F(PaintTest, TrailsFadeFromTheKeptPicture) {
     viewerState();
     gl.clear(1, 1, 1, 1);
     core.paint(160, 90);
-    EXPECT_TRUE(core.picture.holdsPicture());
+    EXPECT_TRUE(core.frame.picture().holdsPicture());
     // A corner far from everything drawn: white blended towards the
     // background by 0.7 per frame.
     OffscreenGl::Rgba const first = gl.pixel(2, 2);

@@ -1,4 +1,10 @@
-#include "viewer/PictureKeeper.h"
+#include "render/PictureKeeper.h"
+
+#include <GL/gl.h>
+
+#include <type_traits>
+
+static_assert(std::is_same<GLuint, unsigned>::value, "texture names are unsigned int");
 
 namespace {
 
@@ -9,7 +15,17 @@ int powerOfTwoAbove(int n) {
     return p;
 }
 
+// A texture side of a power of two fits the power of two a picture needs
+// when it holds it and a side a quarter as long would not.
+bool sideFits(int side, int need) { return side >= need && side < 4 * need; }
+
 }  // namespace
+
+int PictureKeeper::largestSide(int maxTextureSize) {
+    int p = 1;
+    while (p <= maxTextureSize / 2) p *= 2;
+    return maxTextureSize < 1 ? 0 : p;
+}
 
 void PictureKeeper::restore(int w, int h) const {
     if (!held_ || w != w_ || h != h_ || w <= 0 || h <= 0) return;
@@ -49,12 +65,26 @@ void PictureKeeper::restore(int w, int h) const {
 
 void PictureKeeper::keep(int w, int h) {
     if (w <= 0 || h <= 0) return;
+    if (maxSide_ == 0) {
+        GLint max = 0;
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max);
+        maxSide_ = largestSide(max);
+    }
+    if (w > maxSide_ || h > maxSide_) {
+        release();
+        return;
+    }
+    int const needW = powerOfTwoAbove(w), needH = powerOfTwoAbove(h);
+    bool const remake = !sideFits(texW_, needW) || !sideFits(texH_, needH);
+    // A new texture rather than new storage for the old one: the driver
+    // may hold the old storage for as long as the texture lives.
+    if (remake) release();
     glPushAttrib(GL_TEXTURE_BIT);
     if (texture_ == 0) glGenTextures(1, &texture_);
     glBindTexture(GL_TEXTURE_2D, texture_);
-    if (w > texW_ || h > texH_) {
-        texW_ = powerOfTwoAbove(w);
-        texH_ = powerOfTwoAbove(h);
+    if (remake) {
+        texW_ = needW;
+        texH_ = needH;
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texW_, texH_, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);

@@ -1,4 +1,4 @@
-#include "viewer/Trajectory.h"
+#include "render/Trajectory.h"
 
 #include <GL/gl.h>
 
