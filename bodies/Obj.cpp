@@ -51,7 +51,7 @@ void Obj::update(double const& dt) {
         dx = dx + (dt * F) / m;
         Vect const r1 = randVect(T, 3);
         X = (X + dt * dx) + r1;
-        if (rules.weightAfterMove) addCentralF(0.0, 0.0, -0.0981 * m);
+        if (rules.weightAfterMove) addCentralF(Vect{0.0, 0.0, -0.0981 * m});
     } else if (rules.positionStepAlways) {
         Vect const r1 = randVect(T, 3);
         X = (X + dt * dx) + r1;
@@ -60,7 +60,7 @@ void Obj::update(double const& dt) {
     }
     if (rotationForce) mcin = mcin + dt * Mf;
     Vect const r2 = randVect(T, 3);
-    ang = (ang + I.scaledInverseTimes(dt, mcin)) + r2;
+    ang = (ang + (dt * I.getInv()) * mcin) + r2;
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }

@@ -22,35 +22,6 @@ void Spring::apply(Vect const& F) {
 // The earlier rules replace the magnitude by (e f) / sqrt(e e + f f); when
 // both e and f vanish that is 0/0, and the limit 0 is used instead.
 void Spring::force() {
-    Vect const& X1 = obj1->position();
-    Vect const& X2 = obj2->position();
-    Vect const& V1 = obj1->velocity();
-    Vect const& V2 = obj2->velocity();
-    if (X1.getDim() != 3 || X2.getDim() != 3 || V1.getDim() != 3 || V2.getDim() != 3) {
-        forceAnyDimension();
-        return;
-    }
-    // The same law on raw components.
-    double const* x1 = X1.data();
-    double const* x2 = X2.data();
-    double const axis[3] = {x2[0] + (-x1[0]), x2[1] + (-x1[1]), x2[2] + (-x1[2])};
-    double len2 = 0.0;
-    for (int k = 0; k < 3; ++k) len2 += axis[k] * axis[k];
-    double len = std::sqrt(len2);
-    if (len == 0.0) len = 1e-65;
-    double const inv = 1.0 / len;
-    double const* v1 = V1.data();
-    double const* v2 = V2.data();
-    double w = 0.0;
-    for (int k = 0; k < 3; ++k) w += (v2[k] + (-v1[k])) * (axis[k] * inv);
-    double magnitude;
-    if (!magnitudeAt(len, w, magnitude)) return;
-    double const f[3] = {(axis[0] * magnitude) * inv, (axis[1] * magnitude) * inv, (axis[2] * magnitude) * inv};
-    obj1->addCentralF(f[0], f[1], f[2]);
-    obj2->addCentralF(-f[0], -f[1], -f[2]);
-}
-
-void Spring::forceAnyDimension() {
     Vect const axis = obj2->getX() - obj1->getX();
     double len = axis.norme();
     if (len == 0.0) len = 1e-65;

@@ -53,9 +53,6 @@ protected:
     EngineRules rules;
 
 private:
-    // The law on vectors of any dimension (the usual 3-D case runs on raw
-    // components with the same operations).
-    void forceAnyDimension();
     // The magnitude at length len and lengthening rate w (unused by the
     // earlier rules); false when neither end accepts translation forces.
     bool magnitudeAt(double len, double w, double& magnitude) const;

@@ -81,13 +81,7 @@ void System::force() {
     for (Force* f : forces) f->force();
     if (rules.dampingStep) {
         double const k = -damping;
-        for (Obj* o : objs) {
-            Vect const& v = o->velocity();
-            if (v.getDim() == 3)
-                o->addCentralF(v.data()[0] * k, v.data()[1] * k, v.data()[2] * k);
-            else
-                o->addCentralF(k * v);
-        }
+        for (Obj* o : objs) o->addCentralF(k * o->getdx());
     }
 }
 
