@@ -18,12 +18,6 @@ void ObjC::update(double const& dt) {
     Obj::update(dt);
 }
 
-void ObjC::init() {
-    Obj::init();
-    clearToZero3(magnF);
-    clearToZero3(elecF);
-}
-
 std::ostream& ObjC::writeChargeBlock(std::ostream& os) {
     writeObjBlock(os);
     os << "Charg : " << c << std::endl;

@@ -93,7 +93,11 @@ public:
     // Adds (c v) ^ magnF and c elecF to the force, then Obj::update(dt).
     void update(double const& dt) override;
     // Clears the force (and torque, per the rules), then both fields.
-    void init() override;
+    void init() override {
+        Obj::init();
+        clearToZero3(magnF);
+        clearToZero3(elecF);
+    }
     // The body block, then the charge and both fields.
     std::ostream& cdisp(std::ostream& os) override;
 

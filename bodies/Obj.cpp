@@ -6,13 +6,6 @@
 #include "bodies/Painter.h"
 #include "numerics/Rand.h"
 
-void Obj::clearToZero3(Vect& v) {
-    if (v.getDim() == 3)
-        v.set0();
-    else
-        v = Vect(3u);
-}
-
 Obj::Obj(Vect const& X_, double const& m_, Vect const& dx_, Vect const& ang_, Vect const& mcin_)
     : X(X_), dx(dx_), m(m_), ang(ang_), mcin(mcin_) {}
 
@@ -32,11 +25,6 @@ std::ostream& Obj::writeObjBlock(std::ostream& os) {
 }
 
 std::ostream& Obj::cdisp(std::ostream& os) { return writeObjBlock(os); }
-
-void Obj::init() {
-    clearToZero3(F);
-    if (rules.initClearsTorque) clearToZero3(Mf);
-}
 
 // One explicit step, in this order (the order fixes every bit of the result):
 //   dx <- dx + (dt F) / m                 (only with translation forces)

@@ -68,7 +68,10 @@ public:
     void disp() override;
     std::ostream& cdisp(std::ostream& os) override;
     // Clears the force (and, in the current engine, the torque).
-    virtual void init();
+    virtual void init() {
+        clearToZero3(F);
+        if (rules.initClearsTorque) clearToZero3(Mf);
+    }
     // One explicit step of dt seconds.
     virtual void update(double const& dt);
 
@@ -92,7 +95,12 @@ protected:
     // Writes the nine-line body block shared by the derived dumps.
     std::ostream& writeObjBlock(std::ostream& os);
     // v becomes the zero 3-vector (in place when it has three components).
-    static void clearToZero3(Vect& v);
+    static void clearToZero3(Vect& v) {
+        if (v.getDim() == 3)
+            v.set0();
+        else
+            v = Vect(3u);
+    }
 
     bool translationForce = true;
     bool rotationForce = true;

@@ -61,7 +61,12 @@ public:
     // Size becomes n; every value becomes fill.
     void assign(std::size_t n, double fill) {
         resizeUninitialised(n);
-        std::fill(begin(), end(), fill);
+        // Inside, all N places are filled: a fixed count the compiler
+        // writes out, where a count of n would become a library call.
+        if (n <= N)
+            std::fill(local_, local_ + N, fill);
+        else
+            std::fill(heap_.values, heap_.values + n, fill);
     }
 
     // The values become those of [first, last).
@@ -107,8 +112,9 @@ private:
         moveStorageAcross(n, keep, room);
     }
 
-    // moveStorage when either size is beyond N.
-    void moveStorageAcross(std::size_t n, std::size_t keep, std::size_t room) {
+    // moveStorage when either size is beyond N; out of line, as it is
+    // the rare case.
+    [[gnu::noinline]] void moveStorageAcross(std::size_t n, std::size_t keep, std::size_t room) {
         if (n > UINT32_MAX) throw std::bad_alloc();
         if (n <= N) {
             // Back inside: the heap block goes.

@@ -81,9 +81,7 @@ public:
     // inverse was ever computed.
     Matrix getInv() {
         if (!invValid) updateInv();
-        Matrix r(Shape{}, invRows_, invCols_);
-        r.a_ = inv_;
-        return r;
+        return Matrix(invRows_, invCols_, inv_);
     }
 
     // "---MATRIX---", one "|"-prefixed line per row, then 13 dashes.
@@ -97,6 +95,9 @@ private:
     // rows x cols of zeros; a matrix without rows has no columns either.
     Matrix(Shape, unsigned int rows, unsigned int cols)
         : rows_(rows), cols_(rows == 0 ? 0 : cols), a_(std::size_t(rows) * cols_) {}
+    // rows x cols with the given entries.
+    Matrix(unsigned int rows, unsigned int cols, InlineDoubles<9> const& entries)
+        : rows_(rows), cols_(cols), a_(entries) {}
     static Matrix empty() { return Matrix(Shape{}, 0, 0); }
     bool sameShape(Matrix const& n) const { return rows_ == n.rows_ && cols_ == n.cols_; }
     bool is3x3() const { return rows_ == 3 && cols_ == 3; }

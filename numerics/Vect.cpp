@@ -19,6 +19,8 @@ Vect Vect::combine(Vect const& v, bool longer, bool negate) const {
     return r;
 }
 
+Vect& Vect::addAny(Vect const& v) { return *this = add(v, true); }
+
 Vect Vect::opposeAny() const {
     Vect r;
     r.c_.resizeUninitialised(c_.size());

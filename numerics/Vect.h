@@ -87,7 +87,9 @@ public:
             a[2] = a[2] + b[2];
             return *this;
         }
-        return *this = add(v, true);
+        // Adding nothing keeps every component as it is.
+        if (v.c_.empty()) return *this;
+        return addAny(v);
     }
     Vect operator-(Vect const& v) const { return sub(v, true); }
     Vect& operator-=(Vect const& v) { return *this = sub(v, true); }
@@ -98,6 +100,7 @@ public:
     Vect operator-() const { return oppose(); }
     Vect mult(double const& k) const {
         if (is3()) return Vect(at3()[0] * k, at3()[1] * k, at3()[2] * k);
+        if (c_.empty()) return Vect();
         return multAny(k);
     }
     Vect operator*(double const& k) const { return mult(k); }
@@ -163,6 +166,7 @@ private:
     // rule of add.
     Vect combine(Vect const& v, bool longer, bool negate) const;
     Vect opposeAny() const;
+    Vect& addAny(Vect const& v);
     Vect multAny(double k) const;
     double prodScalAny(Vect const& v) const;
 
