@@ -34,21 +34,25 @@ std::ostream& Obj::cdisp(std::ostream& os) { return writeObjBlock(os); }
 //   ang  <- (ang + (dt I^-1) mcin) + R2,  R2 = randVect(T, 3)
 // Without translation forces the current engine moves X by dt dx alone, with
 // neither noise nor weight; the earlier engine always takes the full step.
+// a = (a + b) + c is written a += b, a += c: the same sums, in place.
 void Obj::update(double const& dt) {
     if (translationForce) {
-        dx = dx + (dt * F) / m;
+        dx += (dt * F) / m;
         Vect const r1 = randVect(T, 3);
-        X = (X + dt * dx) + r1;
+        X += dt * dx;
+        X += r1;
         if (rules.weightAfterMove) addCentralF(Vect{0.0, 0.0, -0.0981 * m});
     } else if (rules.positionStepAlways) {
         Vect const r1 = randVect(T, 3);
-        X = (X + dt * dx) + r1;
+        X += dt * dx;
+        X += r1;
     } else {
-        X = X + dt * dx;
+        X += dt * dx;
     }
-    if (rotationForce) mcin = mcin + dt * Mf;
+    if (rotationForce) mcin += dt * Mf;
     Vect const r2 = randVect(T, 3);
-    ang = (ang + (dt * I.getInv()) * mcin) + r2;
+    ang += (dt * I.getInv()) * mcin;
+    ang += r2;
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }

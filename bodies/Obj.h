@@ -53,7 +53,7 @@ public:
 
     // Force f applied at point p (relative to the centre): F += f when
     // translation forces are on, then Mf += p ^ f when rotation forces are.
-    void addF(Vect const& f, Vect const& p) {
+    [[gnu::always_inline]] void addF(Vect const& f, Vect const& p) {
         if (translationForce) F += f;
         if (rotationForce) Mf += p ^ f;
     }
@@ -63,7 +63,7 @@ public:
     // addF(f, zero 3-vector): a force at the centre, as every force law of
     // the engine applies it. The zero torque 0 ^ f is still added, as it
     // can turn a -0 into +0 or carry a NaN.
-    void addCentralF(Vect const& f) { addF(f, Vect(3u)); }
+    [[gnu::always_inline]] void addCentralF(Vect const& f) { addF(f, Vect(3u)); }
 
     void disp() override;
     std::ostream& cdisp(std::ostream& os) override;

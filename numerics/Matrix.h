@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <iosfwd>
 #include <vector>
 
@@ -38,20 +40,19 @@ public:
     Matrix operator-() const;
     Matrix transpose() const;
     Matrix operator*(Matrix const& n) const;
-    Matrix operator*(double const& k) const {
-        Matrix r(Shape{}, rows_, cols_);
-        double const* a = a_.data();
-        double* out = r.a_.data();
+    [[gnu::always_inline]] Matrix operator*(double const& k) const {
         if (is3x3()) {
+            Matrix r(Shape{}, 3, 3);
+            double const* a = a_.inlineData();
+            double* out = r.a_.inlineData();
             for (std::size_t e = 0; e < 9; ++e) out[e] = a[e] * k;
             return r;
         }
-        for (std::size_t e = 0; e < a_.size(); ++e) out[e] = a[e] * k;
-        return r;
+        return scaledAnyShape(k);
     }
     // Matrix by column vector, each component summed over j from 0.0; an
     // unfit dimension gives an empty vector.
-    Vect operator*(Vect const& v) const {
+    [[gnu::always_inline]] Vect operator*(Vect const& v) const {
         if (is3x3() && v.getDim() == 3) {
             double const* a = a_.inlineData();
             double const* x = v.data();
@@ -79,8 +80,13 @@ public:
     bool updateInv();
     // The inverse, recomputed first when the cache is stale; 0 x 0 when no
     // inverse was ever computed.
-    Matrix getInv() {
+    [[gnu::always_inline]] Matrix getInv() {
         if (!invValid) updateInv();
+        if (invRows_ == 3 && invCols_ == 3) {
+            Matrix r(Shape{}, 3, 3);
+            std::copy(inv_.inlineData(), inv_.inlineData() + 9, r.a_.inlineData());
+            return r;
+        }
         return Matrix(invRows_, invCols_, inv_);
     }
 
@@ -101,7 +107,9 @@ private:
     static Matrix empty() { return Matrix(Shape{}, 0, 0); }
     bool sameShape(Matrix const& n) const { return rows_ == n.rows_ && cols_ == n.cols_; }
     bool is3x3() const { return rows_ == 3 && cols_ == 3; }
+    // The operations on other shapes, out of line.
     Vect timesAnyShape(Vect const& v) const;
+    Matrix scaledAnyShape(double k) const;
 
     unsigned int rows_ = 0;
     unsigned int cols_ = 0;
@@ -112,7 +120,7 @@ private:
     InlineDoubles<9> inv_;
 };
 
-inline Matrix operator*(double const& k, Matrix const& m) { return m * k; }
+[[gnu::always_inline]] inline Matrix operator*(double const& k, Matrix const& m) { return m * k; }
 // Outer product with a one-row matrix; any other shape gives 0 x 0.
 Matrix operator*(Vect const& v, Matrix const& m);
 Matrix& operator*=(double const& k, Matrix& m);
