@@ -49,13 +49,14 @@ void ObjCG::forceOn(std::vector<Obj*> const& bodies, std::vector<ObjC*> const& c
         return;
     }
     Vect const zero(3u);
+    Vect const here = X;
     std::size_t const n = bodies.size();
     for (std::size_t i = 0; i < n; ++i) {
         Obj& o = *bodies[i];
         ObjC& q = *charged[i];
         Vect const& xo = o.getX();
-        Vect const dq = xo - X;
-        Vect const dg = X - xo;
+        Vect const dq = xo - here;
+        Vect const dg = here - xo;
         double const d2q = dq.normeCarree();
         double const d2g = dg.normeCarree();
         if (d2q == d2g) {
