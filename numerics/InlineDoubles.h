@@ -63,9 +63,10 @@ public:
         resizeUninitialised(n);
         // Inside, all N places are filled: a fixed count the compiler
         // writes out, where a count of n would become a library call.
-        if (n <= N)
-            std::fill(local_, local_ + N, fill);
-        else
+        if (n <= N) {
+#pragma GCC unroll 9
+            for (std::size_t i = 0; i < N; ++i) local_[i] = fill;
+        } else
             std::fill(heap_.values, heap_.values + n, fill);
     }
 
@@ -131,10 +132,16 @@ private:
         size_ = static_cast<std::uint32_t>(n);
     }
 
+    // All N places of o's inside values, a fixed count written out in full.
+    void copyInside(InlineDoubles const& o) {
+#pragma GCC unroll 9
+        for (std::size_t i = 0; i < N; ++i) local_[i] = o.local_[i];
+    }
+
     void copyFrom(InlineDoubles const& o) {
         if (o.size_ <= N) {
             if (size_ > N) delete[] heap_.values;
-            std::copy(o.local_, o.local_ + N, local_);
+            copyInside(o);
             size_ = o.size_;
             return;
         }
@@ -145,7 +152,7 @@ private:
     void moveFrom(InlineDoubles& o) {
         if (size_ > N) delete[] heap_.values;
         if (o.size_ <= N)
-            std::copy(o.local_, o.local_ + N, local_);
+            copyInside(o);
         else
             heap_ = o.heap_;
         size_ = o.size_;

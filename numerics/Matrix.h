@@ -45,6 +45,7 @@ public:
             Matrix r(Shape{}, 3, 3);
             double const* a = a_.inlineData();
             double* out = r.a_.inlineData();
+#pragma GCC unroll 9
             for (std::size_t e = 0; e < 9; ++e) out[e] = a[e] * k;
             return r;
         }
@@ -58,6 +59,7 @@ public:
             double const* x = v.data();
             Vect r(3u);
             double* out = r.data();
+#pragma GCC unroll 3
             for (int i = 0; i < 3; ++i) out[i] = ((0.0 + a[3 * i] * x[0]) + a[3 * i + 1] * x[1]) + a[3 * i + 2] * x[2];
             return r;
         }
@@ -84,7 +86,10 @@ public:
         if (!invValid) updateInv();
         if (invRows_ == 3 && invCols_ == 3) {
             Matrix r(Shape{}, 3, 3);
-            std::copy(inv_.inlineData(), inv_.inlineData() + 9, r.a_.inlineData());
+            double const* from = inv_.inlineData();
+            double* to = r.a_.inlineData();
+#pragma GCC unroll 9
+            for (std::size_t e = 0; e < 9; ++e) to[e] = from[e];
             return r;
         }
         return Matrix(invRows_, invCols_, inv_);
