@@ -45,7 +45,16 @@ public:
     // Removes the last component; an empty vector stays empty.
     void subDim() { c_.pop_back(); }
     void setDim(unsigned int const& n) { c_.resize(n); }
-    void set0() { std::fill(c_.begin(), c_.end(), 0.0); }
+    void set0() {
+        if (is3()) {
+            double* a = at3();
+            a[0] = 0.0;
+            a[1] = 0.0;
+            a[2] = 0.0;
+            return;
+        }
+        std::fill(c_.begin(), c_.end(), 0.0);
+    }
 
     // The components themselves, for inner loops that have checked getDim().
     double const* data() const { return c_.data(); }

@@ -1,7 +1,5 @@
 #include "systems/System.h"
 
-#include <algorithm>
-#include <functional>
 #include <ostream>
 #include <typeinfo>
 
@@ -33,14 +31,10 @@ ObjCG* System::addObj(Vect const& X_, Vect const& dx_, double const& m_, double 
     Acting const entry{asForce, Kind::MadeBody, nullptr, body};
     if (inForces) madeForces_.emplace(asForce, entry);
 
-    // The step's arrays first, in the order of the sets, then the sets.
-    auto const at = std::lower_bound(bodyList_.begin(), bodyList_.end(), asObj, std::less<Obj*>());
-    std::ptrdiff_t const i = at - bodyList_.begin();
-    bodyList_.insert(at, asObj);
-    bodies_.insert(bodies_.begin() + i, Body{asObj, body, charged ? asCharge : nullptr});
-    if (charged)
-        chargeList_.insert(std::lower_bound(chargeList_.begin(), chargeList_.end(), asCharge, std::less<ObjC*>()),
-                           asCharge);
+    // The step's arrays first, in creation order, then the sets.
+    bodyList_.push_back(asObj);
+    bodies_.push_back(Body{asObj, body, charged ? asCharge : nullptr});
+    if (charged) chargeList_.push_back(asCharge);
     layoutStale_ = true;
     ownObjs_.insert(asObj);
     if (shown) disps.insert(body);

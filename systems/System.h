@@ -144,7 +144,11 @@ private:
     void runForces();
     void runForce(Acting const& a);
 
-    // objs in its order, the same as bare pointers, and objCs in its order.
+    // The members of objs in creation order, the same as bare pointers,
+    // and those of objCs in creation order. The step walks its bodies in
+    // this order (which only decides which body draws which noise values,
+    // when their amplitude is not 0); the pointer order of the sets would
+    // depend on where the allocator put them.
     std::vector<Body> bodies_;
     std::vector<Obj*> bodyList_;
     std::vector<ObjC*> chargeList_;
