@@ -9,9 +9,24 @@
 Spring::Spring(Obj& obj1_, Obj& obj2_, double const& k1_, double const& L0_)
     : obj1(&obj1_), obj2(&obj2_), k1(k1_), L0(L0_) {}
 
-void Spring::apply(Vect const& F) {
-    obj1->addCentralF(F);
-    obj2->addCentralF(-F);
+// Defined inline here, where its only callers are.
+inline bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
+    if (rules.saturatingSpring) {
+        double const e = k1 * (len - L0);
+        double const f = k1 * std::pow(L0 + 1, 4);
+        double const den = std::sqrt(e * e + f * f);
+        magnitude = den == 0.0 ? 0.0 : (e * f) / den;
+        return true;
+    }
+    bool const t1 = obj1->translationForceEnabled();
+    bool const t2 = obj2->translationForceEnabled();
+    if (!t1 && !t2) return false;
+    double const m1 = obj1->getM(), m2 = obj2->getM();
+    double const root = t1 && t2 ? std::sqrt(((k1 * m1) * m2) / (m2 + m1))
+                        : t1     ? std::sqrt(k1 * m1)
+                                 : std::sqrt(k1 * m2);
+    magnitude = k1 * (len - L0) + root * (w + w);
+    return true;
 }
 
 // Order of operations (the dumps depend on every bit):
@@ -30,25 +45,6 @@ void Spring::force() {
     double magnitude;
     if (!magnitudeAt(len, w, magnitude)) return;
     apply((magnitude * axis) / len);
-}
-
-bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
-    if (rules.saturatingSpring) {
-        double const e = k1 * (len - L0);
-        double const f = k1 * std::pow(L0 + 1, 4);
-        double const den = std::sqrt(e * e + f * f);
-        magnitude = den == 0.0 ? 0.0 : (e * f) / den;
-        return true;
-    }
-    bool const t1 = obj1->translationForceEnabled();
-    bool const t2 = obj2->translationForceEnabled();
-    if (!t1 && !t2) return false;
-    double const m1 = obj1->getM(), m2 = obj2->getM();
-    double const root = t1 && t2 ? std::sqrt(((k1 * m1) * m2) / (m2 + m1))
-                        : t1     ? std::sqrt(k1 * m1)
-                                 : std::sqrt(k1 * m2);
-    magnitude = k1 * (len - L0) + root * (w + w);
-    return true;
 }
 
 void Spring::disp() { painter().spring(obj1->getX(), obj2->getX(), k1, L0); }

@@ -44,7 +44,10 @@ public:
 
 protected:
     // F at both centres: obj1 gets F, obj2 gets -F.
-    void apply(Vect const& F);
+    void apply(Vect const& F) {
+        obj1->addCentralF(F);
+        obj2->addCentralF(-F);
+    }
 
     Obj* obj1;
     Obj* obj2;
