@@ -6,13 +6,6 @@
 #include "bodies/Painter.h"
 #include "numerics/Rand.h"
 
-void Obj::clearToZero3(Vect& v) {
-    if (v.getDim() == 3)
-        v.set0();
-    else
-        v = Vect(3u);
-}
-
 Obj::Obj(Vect const& X_, double const& m_, Vect const& dx_, Vect const& ang_, Vect const& mcin_)
     : X(X_), dx(dx_), m(m_), ang(ang_), mcin(mcin_) {}
 
@@ -33,11 +26,6 @@ std::ostream& Obj::writeObjBlock(std::ostream& os) {
 
 std::ostream& Obj::cdisp(std::ostream& os) { return writeObjBlock(os); }
 
-void Obj::init() {
-    clearToZero3(F);
-    if (rules.initClearsTorque) clearToZero3(Mf);
-}
-
 // One explicit step, in this order (the order fixes every bit of the result):
 //   dx <- dx + (dt F) / m                 (only with translation forces)
 //   X  <- (X + dt dx) + R1,  R1 = randVect(T, 3)
@@ -46,21 +34,25 @@ void Obj::init() {
 //   ang  <- (ang + (dt I^-1) mcin) + R2,  R2 = randVect(T, 3)
 // Without translation forces the current engine moves X by dt dx alone, with
 // neither noise nor weight; the earlier engine always takes the full step.
+// a = (a + b) + c is written a += b, a += c: the same sums, in place.
 void Obj::update(double const& dt) {
     if (translationForce) {
-        dx = dx + (dt * F) / m;
+        dx += (dt * F) / m;
         Vect const r1 = randVect(T, 3);
-        X = (X + dt * dx) + r1;
-        if (rules.weightAfterMove) addCentralF(0.0, 0.0, -0.0981 * m);
+        X += dt * dx;
+        X += r1;
+        if (rules.weightAfterMove) addCentralF(Vect{0.0, 0.0, -0.0981 * m});
     } else if (rules.positionStepAlways) {
         Vect const r1 = randVect(T, 3);
-        X = (X + dt * dx) + r1;
+        X += dt * dx;
+        X += r1;
     } else {
-        X = X + dt * dx;
+        X += dt * dx;
     }
-    if (rotationForce) mcin = mcin + dt * Mf;
+    if (rotationForce) mcin += dt * Mf;
     Vect const r2 = randVect(T, 3);
-    ang = (ang + I.scaledInverseTimes(dt, mcin)) + r2;
+    ang += (dt * I.getInv()) * mcin;
+    ang += r2;
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }

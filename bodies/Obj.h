@@ -21,9 +21,11 @@ class Obj : public virtual Disp {
 public:
     Obj(Vect const& X, double const& m, Vect const& dx, Vect const& ang, Vect const& mcin);
 
-    Vect getX() const { return X; }
+    // Position and velocity are read in every force law's inner loop, so
+    // these two give read-only views rather than copies.
+    Vect const& getX() const { return X; }
     void setX(Vect const& v) { X = v; }
-    Vect getdx() const { return dx; }
+    Vect const& getdx() const { return dx; }
     void setdx(Vect const& v) { dx = v; }
     Vect getF() const { return F; }
     void setF(Vect const& v) { F = v; }
@@ -51,7 +53,7 @@ public:
 
     // Force f applied at point p (relative to the centre): F += f when
     // translation forces are on, then Mf += p ^ f when rotation forces are.
-    void addF(Vect const& f, Vect const& p) {
+    [[gnu::always_inline]] void addF(Vect const& f, Vect const& p) {
         if (translationForce) F += f;
         if (rotationForce) Mf += p ^ f;
     }
@@ -59,50 +61,17 @@ public:
     void addM(Vect const& f, Vect const& p) { Mf += p ^ f; }
 
     // addF(f, zero 3-vector): a force at the centre, as every force law of
-    // the engine applies it. The same bits as addF, without building any
-    // vector when force and torque are three-dimensional; the torque
-    // 0 ^ f is still added, as it can turn a -0 into +0 or carry a NaN.
-    void addCentralF(double fx, double fy, double fz) {
-        if (F.getDim() != 3 || Mf.getDim() != 3) {
-            addF(Vect{fx, fy, fz}, Vect(3u));
-            return;
-        }
-        if (translationForce) {
-            double* f = F.data();
-            f[0] = f[0] + fx;
-            f[1] = f[1] + fy;
-            f[2] = f[2] + fz;
-        }
-        if (rotationForce) {
-            double* t = Mf.data();
-            t[0] = t[0] + (0.0 * fz - 0.0 * fy);
-            t[1] = t[1] + (0.0 * fx - 0.0 * fz);
-            t[2] = t[2] + (0.0 * fy - 0.0 * fx);
-        }
-    }
-    void addCentralF(Vect const& f) {
-        if (f.getDim() == 3) {
-            addCentralF(f.data()[0], f.data()[1], f.data()[2]);
-        } else if (f.getDim() == 0 && Mf.getDim() == 3) {
-            // An empty force leaves F as it is; its torque 0 ^ f is (0, 0, 0).
-            if (rotationForce) {
-                double* t = Mf.data();
-                for (int k = 0; k < 3; ++k) t[k] = t[k] + 0.0;
-            }
-        } else {
-            addF(f, Vect(3u));
-        }
-    }
-
-    // Read-only views of position and velocity for the force laws' inner
-    // loops (getX and getdx return copies).
-    Vect const& position() const { return X; }
-    Vect const& velocity() const { return dx; }
+    // the engine applies it. The zero torque 0 ^ f is still added, as it
+    // can turn a -0 into +0 or carry a NaN.
+    [[gnu::always_inline]] void addCentralF(Vect const& f) { addF(f, Vect(3u)); }
 
     void disp() override;
     std::ostream& cdisp(std::ostream& os) override;
     // Clears the force (and, in the current engine, the torque).
-    virtual void init();
+    virtual void init() {
+        clearToZero3(F);
+        if (rules.initClearsTorque) clearToZero3(Mf);
+    }
     // One explicit step of dt seconds.
     virtual void update(double const& dt);
 
@@ -126,7 +95,12 @@ protected:
     // Writes the nine-line body block shared by the derived dumps.
     std::ostream& writeObjBlock(std::ostream& os);
     // v becomes the zero 3-vector (in place when it has three components).
-    static void clearToZero3(Vect& v);
+    static void clearToZero3(Vect& v) {
+        if (v.getDim() == 3)
+            v.set0();
+        else
+            v = Vect(3u);
+    }
 
     bool translationForce = true;
     bool rotationForce = true;

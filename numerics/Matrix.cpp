@@ -61,13 +61,13 @@ Matrix Matrix::operator*(Matrix const& n) const {
     return r;
 }
 
-Matrix Matrix::operator*(double const& k) const {
+Matrix Matrix::scaledAnyShape(double k) const {
     Matrix r(Shape{}, rows_, cols_);
     for (std::size_t e = 0; e < a_.size(); ++e) r.a_[e] = a_[e] * k;
     return r;
 }
 
-Vect Matrix::operator*(Vect const& v) const {
+Vect Matrix::timesAnyShape(Vect const& v) const {
     if (v.getDim() != cols_) return Vect();
     Vect r(rows_);
     for (unsigned int i = 0; i < rows_; ++i) {
@@ -136,7 +136,7 @@ bool Matrix::updateInv() {
     }
     auto m = [this](unsigned int i, unsigned int j) { return get(i, j); };
     unsigned int const n = rows_;
-    InlineDoubles<16> r(std::size_t(n) * n);
+    InlineDoubles<9> r(std::size_t(n) * n);
     auto at = [&r, n](unsigned int i, unsigned int j) -> double& { return r[std::size_t(i) * n + j]; };
     if (n == 1) {
         at(0, 0) = 1 / m(0, 0);
@@ -170,27 +170,6 @@ bool Matrix::updateInv() {
     return true;
 }
 
-Matrix Matrix::getInv() {
-    if (!invValid) updateInv();
-    Matrix r(Shape{}, invRows_, invCols_);
-    r.a_ = inv_;
-    return r;
-}
-
-Vect Matrix::scaledInverseTimes(double const& k, Vect const& v) {
-    if (!invValid) updateInv();
-    if (v.getDim() != invCols_) return Vect();
-    Vect r(invRows_);
-    double const* x = v.data();
-    double* out = r.data();
-    for (unsigned int i = 0; i < invRows_; ++i) {
-        double s = 0.0;
-        for (unsigned int j = 0; j < invCols_; ++j) s += (inv_[std::size_t(i) * invCols_ + j] * k) * x[j];
-        out[i] = s;
-    }
-    return r;
-}
-
 void Matrix::disp(std::ostream& os) const {
     os << "---MATRIX---" << std::endl;
     for (unsigned int i = 0; i < rows_; ++i) {
@@ -200,8 +179,6 @@ void Matrix::disp(std::ostream& os) const {
     }
     os << "-------------" << std::endl;
 }
-
-Matrix operator*(double const& k, Matrix const& m) { return m * k; }
 
 Matrix operator*(Vect const& v, Matrix const& m) {
     if (m.getDimi() != 1) return Matrix(0u, 0u, 0.0);

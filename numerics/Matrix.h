@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <iosfwd>
 #include <vector>
 
@@ -9,8 +11,9 @@
 // A dense matrix of doubles with an inverse computed on demand and cached
 // until the entries change. Shape errors write one fixed line on standard
 // error and yield an empty (0 x 0) or unchanged result; nothing throws.
-// Entries are stored row-major; up to 4 x 4 lives inside the object, so the
-// 3 x 3 inertia and rotation matrices of the bodies never allocate.
+// Entries are stored row-major; up to 3 x 3 lives inside the object, so the
+// inertia and rotation matrices of the bodies never allocate, and their
+// products with a 3-vector or a scalar run inline.
 class Matrix {
 public:
     // n x n zeros.
@@ -37,9 +40,31 @@ public:
     Matrix operator-() const;
     Matrix transpose() const;
     Matrix operator*(Matrix const& n) const;
-    Matrix operator*(double const& k) const;
-    // Matrix by column vector; an unfit dimension gives an empty vector.
-    Vect operator*(Vect const& v) const;
+    [[gnu::always_inline]] Matrix operator*(double const& k) const {
+        if (is3x3()) {
+            Matrix r(Shape{}, 3, 3);
+            double const* a = a_.inlineData();
+            double* out = r.a_.inlineData();
+#pragma GCC unroll 9
+            for (std::size_t e = 0; e < 9; ++e) out[e] = a[e] * k;
+            return r;
+        }
+        return scaledAnyShape(k);
+    }
+    // Matrix by column vector, each component summed over j from 0.0; an
+    // unfit dimension gives an empty vector.
+    [[gnu::always_inline]] Vect operator*(Vect const& v) const {
+        if (is3x3() && v.getDim() == 3) {
+            double const* a = a_.inlineData();
+            double const* x = v.data();
+            Vect r(3u);
+            double* out = r.data();
+#pragma GCC unroll 3
+            for (int i = 0; i < 3; ++i) out[i] = ((0.0 + a[3 * i] * x[0]) + a[3 * i + 1] * x[1]) + a[3 * i + 2] * x[2];
+            return r;
+        }
+        return timesAnyShape(v);
+    }
     // The minor without row p and column q.
     Matrix min(unsigned int const& p, unsigned int const& q) const;
 
@@ -57,10 +82,18 @@ public:
     bool updateInv();
     // The inverse, recomputed first when the cache is stale; 0 x 0 when no
     // inverse was ever computed.
-    Matrix getInv();
-    // (k * getInv()) * v, with the same bits, without building the two
-    // intermediate matrices.
-    Vect scaledInverseTimes(double const& k, Vect const& v);
+    [[gnu::always_inline]] Matrix getInv() {
+        if (!invValid) updateInv();
+        if (invRows_ == 3 && invCols_ == 3) {
+            Matrix r(Shape{}, 3, 3);
+            double const* from = inv_.inlineData();
+            double* to = r.a_.inlineData();
+#pragma GCC unroll 9
+            for (std::size_t e = 0; e < 9; ++e) to[e] = from[e];
+            return r;
+        }
+        return Matrix(invRows_, invCols_, inv_);
+    }
 
     // "---MATRIX---", one "|"-prefixed line per row, then 13 dashes.
     void disp(std::ostream& os) const;
@@ -73,19 +106,26 @@ private:
     // rows x cols of zeros; a matrix without rows has no columns either.
     Matrix(Shape, unsigned int rows, unsigned int cols)
         : rows_(rows), cols_(rows == 0 ? 0 : cols), a_(std::size_t(rows) * cols_) {}
+    // rows x cols with the given entries.
+    Matrix(unsigned int rows, unsigned int cols, InlineDoubles<9> const& entries)
+        : rows_(rows), cols_(cols), a_(entries) {}
     static Matrix empty() { return Matrix(Shape{}, 0, 0); }
     bool sameShape(Matrix const& n) const { return rows_ == n.rows_ && cols_ == n.cols_; }
+    bool is3x3() const { return rows_ == 3 && cols_ == 3; }
+    // The operations on other shapes, out of line.
+    Vect timesAnyShape(Vect const& v) const;
+    Matrix scaledAnyShape(double k) const;
 
     unsigned int rows_ = 0;
     unsigned int cols_ = 0;
-    InlineDoubles<16> a_;
+    InlineDoubles<9> a_;
     // The last inverse computed, with its shape.
     unsigned int invRows_ = 0;
     unsigned int invCols_ = 0;
-    InlineDoubles<16> inv_;
+    InlineDoubles<9> inv_;
 };
 
-Matrix operator*(double const& k, Matrix const& m);
+[[gnu::always_inline]] inline Matrix operator*(double const& k, Matrix const& m) { return m * k; }
 // Outer product with a one-row matrix; any other shape gives 0 x 0.
 Matrix operator*(Vect const& v, Matrix const& m);
 Matrix& operator*=(double const& k, Matrix& m);

@@ -2,6 +2,48 @@
 
 #include <ostream>
 
+Vect Vect::combine(Vect const& v, bool longer, bool negate) const {
+    std::size_t const na = c_.size(), nb = v.c_.size();
+    std::size_t const common = na < nb ? na : nb;
+    std::size_t const n = longer ? (na < nb ? nb : na) : common;
+    Vect r;
+    r.c_.resizeUninitialised(n);
+    double const* a = c_.data();
+    double const* b = v.c_.data();
+    double* out = r.c_.data();
+    for (std::size_t i = 0; i < common; ++i) out[i] = negate ? a[i] + negated(b[i]) : a[i] + b[i];
+    if (na > nb)
+        for (std::size_t i = common; i < n; ++i) out[i] = a[i];
+    else
+        for (std::size_t i = common; i < n; ++i) out[i] = negate ? negated(b[i]) : b[i];
+    return r;
+}
+
+Vect& Vect::addAny(Vect const& v) { return *this = add(v, true); }
+
+Vect Vect::opposeAny() const {
+    Vect r;
+    r.c_.resizeUninitialised(c_.size());
+    for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = negated(c_[i]);
+    return r;
+}
+
+Vect Vect::multAny(double k) const {
+    Vect r;
+    r.c_.resizeUninitialised(c_.size());
+    for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = c_[i] * k;
+    return r;
+}
+
+double Vect::prodScalAny(Vect const& v) const {
+    std::size_t const n = c_.size() < v.c_.size() ? c_.size() : v.c_.size();
+    double const* a = c_.data();
+    double const* b = v.c_.data();
+    double s = 0.0;
+    for (std::size_t i = 0; i < n; ++i) s += a[i] * b[i];
+    return s;
+}
+
 Vect Vect::cut(unsigned int const& start, unsigned int count) const {
     if (count == 0) {
         // "Up to the end"; a start past the end leaves nothing to take.

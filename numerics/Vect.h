@@ -8,31 +8,53 @@
 
 #include "numerics/InlineDoubles.h"
 
+// -x computed as a negation that stays one: compilers fold a + (-b) into
+// a - b, which differs in the sign of a NaN b, so the negated value is made
+// opaque to them (at no cost: it stays in its register).
+inline double negated(double x) {
+    double r = -x;
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    __asm__("" : "+x"(r));
+#endif
+    return r;
+}
+
+// The operations on 3-vectors below are marked always_inline: each is a
+// few instructions once inlined, and the force laws, written in Vect
+// terms, rely on them compiling to the arithmetic alone.
+//
 // An ordered list of doubles of any length: positions, velocities, forces,
 // orientations and angular momenta. No operation fails on a dimension
 // mismatch: missing components read as 0.0 and every result's dimension
 // follows fixed rules (sums take the longer or shorter operand, scalings keep
-// the dimension, dot products run over the common prefix). Up to four
-// components live inside the object, so the usual 3-vectors never allocate.
+// the dimension, dot products run over the common prefix). Up to three
+// components live inside the object, so the usual 3-vectors never allocate,
+// and every operation on two 3-vectors runs inline on their components.
 class Vect {
 public:
     Vect() = default;
     // n components, all 0.0.
     explicit Vect(unsigned int const& n) : c_(n, 0.0) {}
-    Vect(std::initializer_list<double> const& l) : c_(l.size()) { std::copy(l.begin(), l.end(), c_.begin()); }
-    Vect(std::vector<double> v) : c_(v.size()) { std::copy(v.begin(), v.end(), c_.begin()); }
+    Vect(std::initializer_list<double> const& l) { c_.assign(l.begin(), l.end()); }
+    Vect(std::vector<double> v) { c_.assign(v.data(), v.data() + v.size()); }
 
     // Whole-vector access.
-    void set(std::vector<double> const& v) {
-        c_.resizeUninitialised(v.size());
-        std::copy(v.begin(), v.end(), c_.begin());
-    }
+    void set(std::vector<double> const& v) { c_.assign(v.data(), v.data() + v.size()); }
     unsigned int getDim() const { return static_cast<unsigned int>(c_.size()); }
     void addDim(double const& x) { c_.push_back(x); }
     // Removes the last component; an empty vector stays empty.
     void subDim() { c_.pop_back(); }
     void setDim(unsigned int const& n) { c_.resize(n); }
-    void set0() { std::fill(c_.begin(), c_.end(), 0.0); }
+    void set0() {
+        if (is3()) {
+            double* a = at3();
+            a[0] = 0.0;
+            a[1] = 0.0;
+            a[2] = 0.0;
+            return;
+        }
+        std::fill(c_.begin(), c_.end(), 0.0);
+    }
 
     // The components themselves, for inner loops that have checked getDim().
     double const* data() const { return c_.data(); }
@@ -52,54 +74,74 @@ public:
     // Componentwise sum: with longer true the result has the larger
     // dimension (the tail copied from the longer operand), otherwise the
     // smaller one.
-    Vect add(Vect const& v, bool const& longer) const { return combine(v, longer, 1.0); }
-    // add(v.oppose(), longer): components found only in v appear negated.
-    Vect sub(Vect const& v, bool const& longer) const { return combine(v, longer, -1.0); }
-    Vect operator+(Vect const& v) const { return add(v, true); }
-    Vect& operator+=(Vect const& v) { return *this = add(v, true); }
-    Vect operator-(Vect const& v) const { return sub(v, true); }
+    [[gnu::always_inline]] Vect add(Vect const& v, bool const& longer) const {
+        if (is3() && v.is3()) {
+            double const *a = at3(), *b = v.at3();
+            return Vect(a[0] + b[0], a[1] + b[1], a[2] + b[2]);
+        }
+        return combine(v, longer, false);
+    }
+    // add(v.oppose(), longer): every component of v is negated first (a NaN
+    // included), so components found only in v appear negated.
+    [[gnu::always_inline]] Vect sub(Vect const& v, bool const& longer) const {
+        if (is3() && v.is3()) {
+            double const *a = at3(), *b = v.at3();
+            return Vect(a[0] + negated(b[0]), a[1] + negated(b[1]), a[2] + negated(b[2]));
+        }
+        return combine(v, longer, true);
+    }
+    [[gnu::always_inline]] Vect operator+(Vect const& v) const { return add(v, true); }
+    [[gnu::always_inline]] Vect& operator+=(Vect const& v) {
+        if (is3() && v.is3()) {
+            double* a = at3();
+            double const* b = v.at3();
+            a[0] = a[0] + b[0];
+            a[1] = a[1] + b[1];
+            a[2] = a[2] + b[2];
+            return *this;
+        }
+        // Adding nothing keeps every component as it is.
+        if (v.c_.empty()) return *this;
+        return addAny(v);
+    }
+    [[gnu::always_inline]] Vect operator-(Vect const& v) const { return sub(v, true); }
     Vect& operator-=(Vect const& v) { return *this = sub(v, true); }
-    Vect oppose() const {
-        Vect r;
-        r.c_.resizeUninitialised(c_.size());
-        for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = -c_[i];
-        return r;
+    [[gnu::always_inline]] Vect oppose() const {
+        if (is3()) return Vect(negated(at3()[0]), negated(at3()[1]), negated(at3()[2]));
+        return opposeAny();
     }
-    Vect operator-() const { return oppose(); }
-    Vect mult(double const& k) const {
-        Vect r;
-        r.c_.resizeUninitialised(c_.size());
-        for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = c_[i] * k;
-        return r;
+    [[gnu::always_inline]] Vect operator-() const { return oppose(); }
+    [[gnu::always_inline]] Vect mult(double const& k) const {
+        if (is3()) return Vect(at3()[0] * k, at3()[1] * k, at3()[2] * k);
+        if (c_.empty()) return Vect();
+        return multAny(k);
     }
-    Vect operator*(double const& k) const { return mult(k); }
+    [[gnu::always_inline]] Vect operator*(double const& k) const { return mult(k); }
     // Multiplies by the reciprocal 1 / k, formed first; k = 0 gives inf/NaN.
-    Vect operator/(double const& k) const { return mult(1.0 / k); }
+    [[gnu::always_inline]] Vect operator/(double const& k) const { return mult(1.0 / k); }
     Vect& operator*=(double const& k) { return *this = mult(k); }
     Vect& operator/=(double const& k) { return *this = mult(1.0 / k); }
 
-    // Dot product over the common prefix; 0.0 when either is empty.
-    double prodScal(Vect const& v) const {
-        std::size_t const n = c_.size() < v.c_.size() ? c_.size() : v.c_.size();
-        double s = 0.0;
-        for (std::size_t i = 0; i < n; ++i) s += c_[i] * v.c_[i];
-        return s;
+    // Dot product over the common prefix, summed from 0.0; 0.0 when either
+    // is empty.
+    [[gnu::always_inline]] double prodScal(Vect const& v) const {
+        if (is3() && v.is3()) {
+            double const *a = at3(), *b = v.at3();
+            return ((0.0 + a[0] * b[0]) + a[1] * b[1]) + a[2] * b[2];
+        }
+        return prodScalAny(v);
     }
-    double operator*(Vect const& v) const { return prodScal(v); }
+    [[gnu::always_inline]] double operator*(Vect const& v) const { return prodScal(v); }
     // Cross product of two 3-vectors; any other pair gives (0, 0, 0).
-    Vect prodVect(Vect const& v) const {
-        if (c_.size() != 3 || v.c_.size() != 3) return Vect(3u);
-        double const* a = c_.data();
-        double const* b = v.c_.data();
-        return Vect{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    [[gnu::always_inline]] Vect prodVect(Vect const& v) const {
+        if (!is3() || !v.is3()) return Vect(0.0, 0.0, 0.0);
+        double const* a = at3();
+        double const* b = v.at3();
+        return Vect(a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]);
     }
-    Vect operator^(Vect const& v) const { return prodVect(v); }
-    double normeCarree() const {
-        double s = 0.0;
-        for (double x : c_) s += x * x;
-        return s;
-    }
-    double norme() const { return std::sqrt(normeCarree()); }
+    [[gnu::always_inline]] Vect operator^(Vect const& v) const { return prodVect(v); }
+    [[gnu::always_inline]] double normeCarree() const { return prodScal(*this); }
+    [[gnu::always_inline]] double norme() const { return std::sqrt(normeCarree()); }
     // v || true is the length, v || false its square.
     double operator||(bool const& root) const { return root ? norme() : normeCarree(); }
     // Unit vector; a zero vector stays zero and an empty one empty.
@@ -125,26 +167,26 @@ public:
     bool compare2(Vect const& v, double const& tol) const;
 
 private:
-    // this + sign * v under the dimension rule of add; sign is 1 or -1, so
-    // a - b is computed as a + (-b), which IEEE arithmetic makes identical.
-    Vect combine(Vect const& v, bool longer, double sign) const {
-        std::size_t const na = c_.size(), nb = v.c_.size();
-        std::size_t const common = na < nb ? na : nb;
-        std::size_t const n = longer ? (na < nb ? nb : na) : common;
-        Vect r;
-        r.c_.resizeUninitialised(n);
-        for (std::size_t i = 0; i < common; ++i) r.c_[i] = c_[i] + sign * v.c_[i];
-        if (na > nb)
-            for (std::size_t i = common; i < n; ++i) r.c_[i] = c_[i];
-        else
-            for (std::size_t i = common; i < n; ++i) r.c_[i] = sign * v.c_[i];
-        return r;
-    }
+    // The three-component value (x, y, z).
+    [[gnu::always_inline]] Vect(double x, double y, double z) : c_(x, y, z) {}
+    bool is3() const { return c_.size() == 3; }
+    // The components of a 3-vector, which are stored inside the object.
+    double const* at3() const { return c_.inlineData(); }
+    double* at3() { return c_.inlineData(); }
+    // The operations on vectors of other dimensions, out of line so that
+    // the three-component paths above stay small enough to inline.
+    // combine is this + v, or this + (-v) when negate, under the dimension
+    // rule of add.
+    Vect combine(Vect const& v, bool longer, bool negate) const;
+    Vect opposeAny() const;
+    Vect& addAny(Vect const& v);
+    Vect multAny(double k) const;
+    double prodScalAny(Vect const& v) const;
 
-    InlineDoubles<4> c_;
+    InlineDoubles<3> c_;
 };
 
-inline Vect operator*(double const& k, Vect const& v) { return v.mult(k); }
+[[gnu::always_inline]] inline Vect operator*(double const& k, Vect const& v) { return v.mult(k); }
 inline Vect operator*(int const& k, Vect const& v) { return v.mult(static_cast<double>(k)); }
 inline Vect operator*(unsigned int const& k, Vect const& v) { return v.mult(static_cast<double>(k)); }
 

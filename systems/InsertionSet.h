@@ -10,10 +10,13 @@
 // run visits (and dumps) its members in the same order. Each pointer is
 // held once; membership is a hash lookup.
 //
-// Erasing while walking is safe: the erased member leaves a hole that the
-// walk skips, so it is not visited again and every member after it still
-// is. A member inserted during a walk is visited by it too. Holes are
-// squeezed out by a later insert, but never while an iterator exists.
+// Erasing leaves a hole in the slot list, which walks skip, so erasing
+// while walking is safe: the erased member is not visited again and every
+// member after it still is. A member inserted during a walk is visited by
+// it too (iterators hold a slot number, not an address). Holes go only
+// when compact() is called, by the owner, between its walks; every change
+// of the slots advances version(), so a copy of the slots (a system's
+// typed list of its forces) can tell that it is stale.
 template <class T>
 class InsertionSet {
 public:
@@ -25,21 +28,7 @@ public:
         using pointer = T* const*;
         using iterator_category = std::forward_iterator_tag;
 
-        iterator(InsertionSet const* set, std::size_t slot) : set_(set), slot_(slot) {
-            ++set_->walkers_;
-            skipHoles();
-        }
-        iterator(iterator const& o) : iterator(o.set_, o.slot_) {}
-        iterator& operator=(iterator const& o) {
-            if (this != &o) {
-                --set_->walkers_;
-                set_ = o.set_;
-                slot_ = o.slot_;
-                ++set_->walkers_;
-            }
-            return *this;
-        }
-        ~iterator() { --set_->walkers_; }
+        iterator(InsertionSet const* set, std::size_t slot) : set_(set), slot_(slot) { skipHoles(); }
 
         T* operator*() const { return set_->slots_[slot_]; }
         iterator& operator++() {
@@ -77,7 +66,6 @@ public:
         if (p == nullptr) return {end(), false};
         auto const found = index_.find(p);
         if (found != index_.end()) return {iterator(this, found->second), false};
-        if (walkers_ == 0 && holes() > 64 && holes() > size()) squeeze();
         // The slot first, then its index entry: if either allocation fails
         // the set is left as it was, never with an entry for a missing slot.
         slots_.push_back(p);
@@ -87,6 +75,7 @@ public:
             slots_.pop_back();
             throw;
         }
+        ++version_;
         return {iterator(this, slots_.size() - 1), true};
     }
 
@@ -96,6 +85,7 @@ public:
         if (found == index_.end()) return 0;
         slots_[found->second] = nullptr;
         index_.erase(found);
+        ++version_;
         return 1;
     }
 
@@ -106,10 +96,8 @@ public:
 
     void clear() {
         index_.clear();
-        if (walkers_ == 0)
-            slots_.clear();
-        else
-            for (T*& s : slots_) s = nullptr;
+        for (T*& s : slots_) s = nullptr;
+        ++version_;
     }
 
     iterator begin() const { return iterator(this, 0); }
@@ -117,20 +105,27 @@ public:
     // after it began.
     iterator end() const { return iterator(this, static_cast<std::size_t>(-1)); }
 
-private:
-    std::size_t holes() const { return slots_.size() - index_.size(); }
+    // The slots in order, holes (nullptr) included.
+    std::size_t slotCount() const { return slots_.size(); }
+    T* slot(std::size_t i) const { return slots_[i]; }
+    std::size_t version() const { return version_; }
 
-    void squeeze() {
+    // Squeezes the holes out, keeping the order; no walk may be under way.
+    // Allocates nothing.
+    void compact() {
+        if (slots_.size() == index_.size()) return;
         std::size_t kept = 0;
         for (T* p : slots_)
             if (p != nullptr) {
-                index_[p] = kept;
+                index_.find(p)->second = kept;
                 slots_[kept++] = p;
             }
         slots_.resize(kept);
+        ++version_;
     }
 
+private:
     std::vector<T*> slots_;
     std::unordered_map<T*, std::size_t> index_;
-    mutable std::size_t walkers_ = 0;
+    std::size_t version_ = 0;
 };

@@ -9,59 +9,8 @@
 Spring::Spring(Obj& obj1_, Obj& obj2_, double const& k1_, double const& L0_)
     : obj1(&obj1_), obj2(&obj2_), k1(k1_), L0(L0_) {}
 
-void Spring::apply(Vect const& F) {
-    obj1->addCentralF(F);
-    obj2->addCentralF(-F);
-}
-
-// Order of operations (the dumps depend on every bit):
-//   len = |X2 - X1|, 1e-65 when exactly 0;  u = (X2 - X1) * (1 / len)
-//   w = (V2 - V1) . u
-//   root = sqrt(((k1 m1) m2) / (m2 + m1)), sqrt(k1 m1) or sqrt(k1 m2)
-//   magnitude = k1 (len - L0) + root (w + w);  F = ((X2 - X1) magnitude) * (1 / len)
-// The earlier rules replace the magnitude by (e f) / sqrt(e e + f f); when
-// both e and f vanish that is 0/0, and the limit 0 is used instead.
-void Spring::force() {
-    Vect const& X1 = obj1->position();
-    Vect const& X2 = obj2->position();
-    Vect const& V1 = obj1->velocity();
-    Vect const& V2 = obj2->velocity();
-    if (X1.getDim() != 3 || X2.getDim() != 3 || V1.getDim() != 3 || V2.getDim() != 3) {
-        forceAnyDimension();
-        return;
-    }
-    // The same law on raw components.
-    double const* x1 = X1.data();
-    double const* x2 = X2.data();
-    double const axis[3] = {x2[0] + (-x1[0]), x2[1] + (-x1[1]), x2[2] + (-x1[2])};
-    double len2 = 0.0;
-    for (int k = 0; k < 3; ++k) len2 += axis[k] * axis[k];
-    double len = std::sqrt(len2);
-    if (len == 0.0) len = 1e-65;
-    double const inv = 1.0 / len;
-    double const* v1 = V1.data();
-    double const* v2 = V2.data();
-    double w = 0.0;
-    for (int k = 0; k < 3; ++k) w += (v2[k] + (-v1[k])) * (axis[k] * inv);
-    double magnitude;
-    if (!magnitudeAt(len, w, magnitude)) return;
-    double const f[3] = {(axis[0] * magnitude) * inv, (axis[1] * magnitude) * inv, (axis[2] * magnitude) * inv};
-    obj1->addCentralF(f[0], f[1], f[2]);
-    obj2->addCentralF(-f[0], -f[1], -f[2]);
-}
-
-void Spring::forceAnyDimension() {
-    Vect const axis = obj2->getX() - obj1->getX();
-    double len = axis.norme();
-    if (len == 0.0) len = 1e-65;
-    Vect const u = axis / len;
-    double const w = (obj2->getdx() - obj1->getdx()) * u;
-    double magnitude;
-    if (!magnitudeAt(len, w, magnitude)) return;
-    apply((magnitude * axis) / len);
-}
-
-bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
+// Defined inline here, where its only callers are.
+inline bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
     if (rules.saturatingSpring) {
         double const e = k1 * (len - L0);
         double const f = k1 * std::pow(L0 + 1, 4);
@@ -78,6 +27,24 @@ bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
                                  : std::sqrt(k1 * m2);
     magnitude = k1 * (len - L0) + root * (w + w);
     return true;
+}
+
+// Order of operations (the dumps depend on every bit):
+//   len = |X2 - X1|, 1e-65 when exactly 0;  u = (X2 - X1) * (1 / len)
+//   w = (V2 - V1) . u
+//   root = sqrt(((k1 m1) m2) / (m2 + m1)), sqrt(k1 m1) or sqrt(k1 m2)
+//   magnitude = k1 (len - L0) + root (w + w);  F = ((X2 - X1) magnitude) * (1 / len)
+// The earlier rules replace the magnitude by (e f) / sqrt(e e + f f); when
+// both e and f vanish that is 0/0, and the limit 0 is used instead.
+void Spring::force() {
+    Vect const axis = obj2->getX() - obj1->getX();
+    double len = axis.norme();
+    if (len == 0.0) len = 1e-65;
+    Vect const u = axis / len;
+    double const w = (obj2->getdx() - obj1->getdx()) * u;
+    double magnitude;
+    if (!magnitudeAt(len, w, magnitude)) return;
+    apply((magnitude * axis) / len);
 }
 
 void Spring::disp() { painter().spring(obj1->getX(), obj2->getX(), k1, L0); }

@@ -44,7 +44,10 @@ public:
 
 protected:
     // F at both centres: obj1 gets F, obj2 gets -F.
-    void apply(Vect const& F);
+    void apply(Vect const& F) {
+        obj1->addCentralF(F);
+        obj2->addCentralF(-F);
+    }
 
     Obj* obj1;
     Obj* obj2;
@@ -53,9 +56,6 @@ protected:
     EngineRules rules;
 
 private:
-    // The law on vectors of any dimension (the usual 3-D case runs on raw
-    // components with the same operations).
-    void forceAnyDimension();
     // The magnitude at length len and lengthening rate w (unused by the
     // earlier rules); false when neither end accepts translation forces.
     bool magnitudeAt(double len, double w, double& magnitude) const;

@@ -3,9 +3,11 @@
 #include <iosfwd>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "bodies/Force.h"
+#include "systems/Arena.h"
 #include "systems/InsertionSet.h"
 #include "systems/Spring.h"
 
@@ -16,7 +18,9 @@
 //
 // Ownership: the system owns every body, spring and subsystem it creates
 // and frees them when it is destroyed, never earlier; the containers below
-// hold non-owning pointers. Everything it creates gets its rules (see
+// hold non-owning pointers. Bodies and springs are laid out in creation
+// order, each kind in an arena of its own, and the step walks arrays of
+// them kept beside the containers. Everything it creates gets its rules (see
 // EngineRules): a system follows the current rules unless setRules says
 // otherwise.
 class System : public ObjCG {
@@ -88,10 +92,20 @@ public:
     // gravitating in this system's sets. Owned by this system.
     System* addSys(Vect const& position, double const& number);
 
+private:
+    // The sets the members' own laws walk; callers read them as objs and
+    // objCs below, and change them only through addObj, so that the step's
+    // arrays always hold the same members.
+    std::set<Obj*> ownObjs_;
+    std::set<ObjC*> ownObjCs_;
+
+public:
     int scale;
-    std::set<Obj*> objs;
+    // The member bodies, in pointer order (read-only: see addObj).
+    std::set<Obj*> const& objs = ownObjs_;
     InsertionSet<Force> forces;
-    std::set<ObjC*> objCs;
+    // The charged member bodies, in pointer order (read-only: see addObj).
+    std::set<ObjC*> const& objCs = ownObjCs_;
     InsertionSet<System> systems;
     Vect g;
     Vect E;
@@ -100,9 +114,60 @@ public:
     double damping = 0.0;
 
 private:
+    // A member of objs as the step sees it: the body (an ObjCG or BallCG
+    // made by addObj, whose init and update are ObjC's and are called
+    // directly), under both of its pointers, and its ObjC part when it is
+    // in objCs.
+    struct Body {
+        Obj* obj;
+        ObjCG* made;
+        ObjC* charge;
+    };
+    // A member of forces: a plain Spring or a body this system created
+    // runs its law by a direct call; anything else by force().
+    enum class Kind : unsigned char { Other, PlainSpring, MadeBody };
+    struct Acting {
+        Force* force;
+        Kind kind;
+        Spring* spring;
+        ObjCG* body;
+    };
+
+    // Brings the force list in line with forces (which callers may change)
+    // and the charge layout up to date.
+    void syncMembers();
+    void rebuildActing();
+    void updateChargeLayout();
+    // The force pass over acting_, in the order of forces; a member that
+    // leaves (or joins) forces during the pass is honoured as forces
+    // records it.
+    void runForces();
+    void runForce(Acting const& a);
+
+    // The members of objs in creation order, the same as bare pointers,
+    // and those of objCs in creation order. The step walks its bodies in
+    // this order (which only decides which body draws which noise values,
+    // when their amplitude is not 0); the pointer order of the sets would
+    // depend on where the allocator put them.
+    std::vector<Body> bodies_;
+    std::vector<Obj*> bodyList_;
+    std::vector<ObjC*> chargeList_;
+    // chargeList_[i] is bodies_[i].charge for every i.
+    bool chargesAreBodies_ = true;
+    // chargesAreBodies_ needs recomputing.
+    bool layoutStale_ = false;
+    // forces' slots, with the kind of each, as of forces.version() ==
+    // actingVersion_.
+    std::vector<Acting> acting_;
+    std::size_t actingVersion_ = 0;
+    // The forces this system created that it calls directly.
+    std::unordered_map<Force const*, Acting> madeForces_;
+    // Every spring created here, in creation order.
+    std::vector<Spring*> springs_;
+    std::vector<std::unique_ptr<System>> ownedSystems_;
+
     // Declared last: the members are freed before the containers that
     // point to them go.
-    std::vector<std::unique_ptr<Obj>> ownedObjs_;
-    std::vector<std::unique_ptr<Spring>> ownedSprings_;
-    std::vector<std::unique_ptr<System>> ownedSystems_;
+    Arena bodyArena_;
+    Arena springArena_;
 };

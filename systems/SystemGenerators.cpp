@@ -141,7 +141,7 @@ System* System::addSys(Vect const& position, double const& number) {
         scaleOf = INT_MIN;
     else if (number == number)
         scaleOf = static_cast<int>(number);
-    auto made = std::make_unique<System>(scaleOf, objs, objCs, position, Vect(3u));
+    auto made = std::make_unique<System>(scaleOf, ownObjs_, ownObjCs_, position, Vect(3u));
     made->setRules(rules);
     System* sys = made.get();
     ownedSystems_.push_back(std::move(made));

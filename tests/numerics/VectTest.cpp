@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -103,6 +104,28 @@ TEST(VectProducts, ScalarsOfEveryTypeAndDivisionByZero) {
     w *= 2;
     w /= 4;
     EXPECT_EQ(w, (Vect{0.5, 1, 1.5}));
+}
+
+// a - b negates b before adding, so the sign of a NaN in b flips exactly as
+// in a + b.oppose(), in three dimensions, in others, and in components
+// found only in b.
+TEST(VectDimensions, DifferencesNegateNaNs) {
+    double const nan = std::numeric_limits<double>::quiet_NaN();
+    auto signs = [](Vect const& v) {
+        std::string s;
+        for (unsigned i = 0; i < v.getDim(); ++i)
+            s += std::isnan(v.get(i)) ? (std::signbit(v.get(i)) ? '-' : '+') : '.';
+        return s;
+    };
+    Vect const b3{nan, 0, -nan}, b2{nan, -nan};
+    EXPECT_EQ(signs(Vect{0, 2, 0} - b3), "-.+");
+    EXPECT_EQ(signs(Vect{0, 2, 0} - b3), signs(Vect{0, 2, 0} + b3.oppose()));
+    EXPECT_EQ(signs(Vect{0, 2} - b2), "-+");
+    EXPECT_EQ(signs(Vect{0} - b2), "-+");
+    EXPECT_EQ(signs(Vect{0, 2}.sub(b3, false)), "-.");
+    Vect c{0, 2, 0};
+    c -= b3;
+    EXPECT_EQ(signs(c), "-.+");
 }
 
 TEST(VectCompare, ExactAndTolerantComparisons) {
