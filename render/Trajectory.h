@@ -22,8 +22,6 @@ public:
     Vect point(std::size_t i) const { return Vect{xyz_[3 * i], xyz_[3 * i + 1], xyz_[3 * i + 2]}; }
     Vect back() const { return point(size() - 1); }
     double const* data() const { return xyz_.data(); }
-    // Room for n points without reallocating.
-    void reserve(std::size_t n) { xyz_.reserve(3 * n); }
 
     // One GL_LINE_STRIP through every point in order, in the current colour
     // and line width; nothing for an empty path. Needs a current GL context.

@@ -29,7 +29,6 @@ public:
     // tick never lets it do: the window stops its ticks when it closes.
     void stopTicks() { timer.Stop(); }
 
-    ViewerCore& core() { return core_; }
     // True once a canvas found no usable OpenGL and closed its window.
     static bool openGlMissing() { return openGlMissing_; }
 
