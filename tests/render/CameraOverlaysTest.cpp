@@ -100,6 +100,36 @@ TEST(CameraHelpPanel, PanelLagsBehindATurnAndCatchesUp) {
     EXPECT_GT(hintPixels(f.gl), 40);
 }
 
+// A settled panel (smoothed angles equal to the camera's) undoes the view's
+// heading, then its roll, then its pitch. With heading and roll it stands
+// where it stands at rest; with pitch and roll it is tilted.
+TEST(CameraHelpPanel, SettledPanelUndoesHeadingThenRollThenPitch) {
+    CameraFrame rest;
+    Camera still;
+    still.compassMode = 0;
+    rest.frame(still);
+    struct Row {
+        double phi, theta, rho;
+        bool still;
+    };
+    for (Row const r : {Row{60, 0, 40, true}, Row{-35, 0, 70, true}, Row{0, 30, 20, false}}) {
+        CameraFrame f;
+        Camera camera;
+        camera.compassMode = 0;
+        camera.phi = camera.panelPhi = r.phi;
+        camera.theta = camera.panelTheta = r.theta;
+        camera.rho = camera.panelRho = r.rho;
+        f.frame(camera);
+        int differ = 0;
+        for (int y = 0; y < CameraFrame::H; ++y)
+            for (int x = 0; x < CameraFrame::W; ++x) differ += f.gl.pixel(x, y) != rest.gl.pixel(x, y);
+        if (r.still)
+            EXPECT_LE(differ, 2) << r.phi << " " << r.rho;
+        else
+            EXPECT_GT(differ, 40) << r.theta << " " << r.rho;
+    }
+}
+
 TEST(CameraHelpPanel, SmoothingRunsOnEveryFrameForAllThreeAngles) {
     Camera camera;
     camera.theta = 9;
