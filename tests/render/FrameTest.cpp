@@ -168,6 +168,41 @@ TEST(PaintCycle, DrawsNothingBeyondTheDriversLimits) {
     EXPECT_FALSE(frame.wantsFreshContext(1, 1));
 }
 
+// An opaque white square facing the eye at the origin, at distance d along
+// +x, centred sideways at y, 2 d / 5 wide.
+void square(double d, double y) {
+    double const s = d / 5;
+    glColor4d(1, 1, 1, 1);
+    glBegin(GL_QUADS);
+    glVertex3d(d, y - s, -s);
+    glVertex3d(d, y + s, -s);
+    glVertex3d(d, y + s, s);
+    glVertex3d(d, y - s, s);
+    glEnd();
+}
+
+TEST(PaintCycle, EachEyeOfAStereoFrameHasItsOwnDepth) {
+    OffscreenGl gl(160, 90);
+    PaintCycle frame;
+    frame.setUp();
+    Camera camera;
+    camera.compassMode = 0;
+    camera.focus = 0;  // both eyes see the centre view
+    gl.clear();
+    // A body in front of the eye, and one beyond the backdrop (500), to the
+    // right.
+    frame.paint(160, 90, camera, true, [] {
+        square(5, 0);
+        square(600, -400);
+    });
+    using Rgba = OffscreenGl::Rgba;
+    // The near one in both colours: white.
+    EXPECT_GT(gl.count([](Rgba p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }), 200);
+    EXPECT_EQ(gl.count([](Rgba p) { return p[0] == 255 && p[1] < 60; }), 0);
+    // The far one hidden by the backdrop in the red pass only: cyan.
+    EXPECT_GT(gl.count([](Rgba p) { return p[0] < 60 && p[1] == 255 && p[2] == 255; }), 100);
+}
+
 // Draws the points both ways and compares the pictures.
 void expectSameStrip(std::vector<Vect> const& points) {
     Trajectory t;
