@@ -155,6 +155,22 @@ TEST(PaintCycle, DrawsNothingBeyondTheDriversLimits) {
     EXPECT_TRUE(frame.picture().holdsPicture());
     EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p != OffscreenGl::Rgba{255, 0, 255, 255}; }), 1000);
 
+    // Exactly at the driver's largest viewport and texture sides: drawn,
+    // into a viewport of that size; one pixel more is not.
+    int const widest = std::min(viewport[0], texture), tallest = std::min(viewport[1], texture);
+    for (auto const& [w, h] : {std::pair{widest, 36}, {64, tallest}}) {
+        gl.clear(1, 0, 1, 1);
+        passes = 0;
+        frame.paint(w == widest ? w + 1 : w, h == tallest ? h + 1 : h, camera, false, pass);
+        EXPECT_EQ(passes, 0);
+        frame.paint(w, h, camera, false, pass);
+        EXPECT_EQ(passes, 1) << w << " x " << h;
+        glGetIntegerv(GL_VIEWPORT, vp);
+        EXPECT_EQ(vp[2], w);
+        EXPECT_EQ(vp[3], h);
+        EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p != OffscreenGl::Rgba{255, 0, 255, 255}; }), 1000);
+    }
+
     // A fresh context pays once the largest drawable painted is above 4M
     // pixels and more than four times the new one; release() starts over.
     EXPECT_FALSE(frame.wantsFreshContext(1, 1));
