@@ -69,10 +69,17 @@ TEST(PictureKeeper, RestoresTheKeptPictureExactly) {
     glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrite);
     EXPECT_TRUE(depthWrite);
 
-    // After a size change the old picture is not painted.
-    gl.clear(1, 0, 1, 1);
-    keeper.restore(60, 37);
-    EXPECT_EQ(gl.pixel(30, 18), (OffscreenGl::Rgba{255, 0, 255, 255}));
+    // After a size change, of the width or of the height alone, the old
+    // picture is not painted.
+    for (auto const& [w, h] : {std::pair{60, 37}, {61, 36}, {61, 38}}) {
+        gl.clear(1, 0, 1, 1);
+        keeper.restore(w, h);
+        EXPECT_EQ(gl.count([](OffscreenGl::Rgba p) {
+            return p != OffscreenGl::Rgba{255, 0, 255, 255};
+        }),
+                  0)
+            << w << " x " << h;
+    }
     keeper.release();
     EXPECT_FALSE(keeper.holdsPicture());
 }
