@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "render/GlPainter.h"
 #include "testsupport/OffscreenGl.h"
@@ -59,6 +60,33 @@ TEST_F(PaintTest, TracedPathsAreDrawnInPaleCyan) {
     gl.clear(0.03f, 0.16f, 0.18f, 0.0f);
     core.paint(320, 180);
     EXPECT_GT(gl.count([](OffscreenGl::Rgba p) { return p[0] > 110 && p[0] < 150 && p[1] > 245 && p[2] > 245; }), 100);
+}
+
+TEST_F(PaintTest, TracedPathsAreTwoPixelsWide) {
+    OffscreenGl gl(160, 90);
+    // One traced body, not shown, 10 ahead of the eye and 2 below it, moving
+    // sideways: its path is a level line across the lower half.
+    ViewerCore core(FrontEnd::current(), std::make_unique<TracedScene>(+[](System& sys) {
+                        return std::vector<Obj*>{sys.addObj(Vect{40, -4, -2}, Vect{0, 5, 0}, 1, 0, false, 0, false)};
+                    }));
+    viewerState();
+    core.keyDown('P', true, false);
+    for (int i = 0; i < 30; ++i) core.tick(20);
+    core.camera.setX(Vect{-30, 0, 0});  // the eye at (30, 0, 0), the text behind
+    gl.clear(0.03f, 0.16f, 0.18f, 0.0f);
+    core.paint(160, 90);
+    // Every column the path crosses holds 2 of its pixels.
+    int crossed = 0;
+    for (int x = 70; x < 96; ++x) {
+        int n = 0;
+        for (int y = 0; y < 90; ++y) {
+            OffscreenGl::Rgba const p = gl.pixel(x, y);
+            n += p[0] > 110 && p[0] < 150 && p[1] > 245 && p[2] > 245;
+        }
+        EXPECT_EQ(n, 2) << "column " << x;
+        crossed += n > 0;
+    }
+    EXPECT_EQ(crossed, 26);
 }
 
 TEST_F(PaintTest, TrailsFadeFromTheKeptPicture) {
