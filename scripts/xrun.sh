@@ -24,6 +24,8 @@
 #   resize W H          resize the window's client area to W x H
 #   iconify             minimize the window, then bring it back and focus it
 #   title FILE          write the window's title
+#   position FILE       write "X Y": the top-left corner of the window's
+#                       client area on the screen
 #   hints FILE          write the window's size hints (WM_NORMAL_HINTS as
 #                       xprop prints them): they say whether the program
 #                       asked for a position of its own
@@ -45,7 +47,7 @@
 set -euo pipefail
 
 if (($# < 1)); then
-  sed -n '2,44p' "$0" >&2
+  sed -n '2,46p' "$0" >&2
   exit 2
 fi
 program="$1"
@@ -187,6 +189,7 @@ while (($# > 0)); do
       timeout "$timeout" xdotool windowactivate --sync "$window" || fail "cannot bring the window back"
       ;;
     title) xdotool getwindowname "$window" >"$1"; shift ;;
+    position) xwininfo -id "$window" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { print x, $NF }' >"$1"; shift ;;
     hints) xprop -id "$window" WM_NORMAL_HINTS >"$1"; shift ;;
     alive) kill -0 "$app_pid" 2>/dev/null || fail "the program has ended" ;;
     request) xdotool windowsize "$window" "$1" "$2"; shift 2 ;;

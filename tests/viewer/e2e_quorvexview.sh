@@ -12,7 +12,7 @@ out="$(mktemp -d)"
 # camera coasts for a number of ticks after a key is released, which takes
 # longer on a loaded machine: let it come to rest before the still shots.
 "$xrun" "$program" \
-  title "$out/title" geometry "$out/geometry" hints "$out/hints" \
+  title "$out/title" geometry "$out/geometry" hints "$out/hints" position "$out/place" \
   wait 1 keydown shift+s wait 1 keyup shift+s settle 200 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
   drag 399 287 460 287 wait 1 shot "$out/turned.png" \
   keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" settle 200 \
@@ -26,6 +26,13 @@ status=$?
 GDK_SCALE=2 XRUN_SCREEN=2048x1536 "$xrun" "$program" wait 2 shot "$out/scaled.png" close
 scaledStatus=$?
 
+# Once more under a window manager that puts new windows in the top-left
+# corner of the free area rather than in its centre.
+mkdir -p "$out/wm/openbox"
+sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$out/wm/openbox/rc.xml"
+XDG_CONFIG_HOME="$out/wm" "$xrun" "$program" position "$out/place-corner"
+cornerStatus=$?
+
 check "the window closes with status 0" test "$status" -eq 0
 check "the title is exact" test "$(cat "$out/title")" = "Projet Informatique Zarn 2011-2012"
 read -r w h sw sh ow oh <"$out/geometry"
@@ -34,6 +41,11 @@ check "not full screen (${w}x$h on ${sw}x$sh)" test "$w" -lt "$sw" -a "$h" -lt "
 # Not centred by the program: it asks for no position, the window manager
 # places it.
 check "the window manager places the window" test -s "$out/hints" -a -z "$(grep 'specified location' "$out/hints")"
+# The program may set its hints again once on screen, dropping a location
+# it asked for at first: the place itself must follow the window manager's
+# policy.
+check "the window's place follows the window manager's policy ($(cat "$out/place") centred, $(cat "$out/place-corner") in the corner)" \
+  test "$cornerStatus" -eq 0 -a -s "$out/place-corner" -a "$(cat "$out/place")" != "$(cat "$out/place-corner")"
 
 # The balls are yellow (0.7, 0.7, 0).
 balls="$(count "$out/far1.png" 'R>55' 'G>55' 'B<15')"
