@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix, moves the prefix elsewhere (an
-# installed quorvex must not depend on where it was installed), checks what
-# was installed, then runs the README's lines that build examples/orbit
-# against it twice, with CMake and with pkg-config.
+# Installs the build by the README's lines into a scratch prefix, moves the
+# prefix elsewhere (an installed quorvex must not depend on where it was
+# installed), checks what was installed, then runs the README's lines that
+# build examples/orbit against it twice, with CMake and with pkg-config.
 #   install_check.sh BUILD_DIR SOURCE_DIR CMAKE GENERATOR CXX RENDER(ON|OFF)
 set -euo pipefail
 build="$1" source="$2" cmake="$3" generator="$4" cxx="$5" render="$6"
@@ -20,9 +20,31 @@ quiet() {
   "$@" >"$scratch/$log" 2>&1 || { cat "$scratch/$log" >&2; fail "$*"; }
 }
 
-quiet install.log "$cmake" --install "$build" --prefix "$scratch/first"
-mv "$scratch/first" "$scratch/prefix"
-prefix="$scratch/prefix"
+# The README's own lines are run as they stand, from a working folder where
+# build/ is the build tree and examples/ a copy of the sources', with
+# cmake's folder first on PATH.
+mkdir -p "$scratch/work" "$scratch/first" "$scratch/home"
+ln -s "$build" "$scratch/work/build"
+cp -R "$source/examples" "$scratch/work/examples"
+# readme_run LOG HOME LINES [ENV...]: runs the lines in the working folder.
+readme_run() {
+  local log="$1" home="$2" lines="$3"
+  shift 3
+  (cd "$scratch/work" && env -u CMAKE_GENERATOR HOME="$home" PATH="$(dirname "$cmake"):$PATH" "$@" \
+    bash -e -c "$lines") >"$scratch/$log" 2>&1 || { cat "$scratch/$log" >&2; fail "README.md: $lines"; }
+}
+# The README's line for installing the engine, of the form
+# `cmake --install build --prefix "$HOME/quorvex"`.
+engine_install="$(grep -o 'cmake --install build --prefix "$HOME/quorvex"' "$source/README.md" | head -n 1)"
+[[ -n "$engine_install" ]] || fail "README.md no longer shows how to install the engine under \$HOME/quorvex"
+readme_run install.log "$scratch/first" "$engine_install"
+# ... and its line for installing everything, kept out of /usr/local by DESTDIR.
+everything_install="$(grep -o '^cmake --install build --prefix /usr/local' "$source/README.md" | head -n 1)"
+[[ -n "$everything_install" ]] || fail "README.md no longer shows how to install under /usr/local"
+readme_run install-all.log "$scratch/first" "$everything_install" DESTDIR="$scratch/dest"
+[[ -x "$scratch/dest/usr/local/bin/quorvexcli" ]] || fail "the install under /usr/local holds no bin/quorvexcli"
+mv "$scratch/first/quorvex" "$scratch/home/quorvex"
+prefix="$scratch/home/quorvex"
 config="$prefix/lib/cmake/quorvex"
 
 # Every header of the installed layers is there, and every header they
@@ -54,29 +76,22 @@ if grep -Ein 'opengl|glu|glx|osmesa|wx|gtk|x11' "$config/quorvexTargets.cmake" "
   fail "quorvex::engine or quorvex.pc links a graphics library (lines above)"
 fi
 
-# The example, built twice by the README's own lines (with CMake and with
-# pkg-config), as a reader would run them: the prefix is $HOME/quorvex, the
-# working folder holds examples/, and only what the test command installs is
-# at hand. A make (and gmake) that fails stands first on PATH, so a line that picks the
-# Unix Makefiles generator fails here as it would on a machine without make.
-readme_lines="$(awk '/^## Use the engine in your own program/ { section = 1 }
+# The example, built twice by the README's lines (with CMake and with
+# pkg-config), with only what the test command installs at hand: a make
+# (and gmake) that fails stands first on PATH, so a line that picks the
+# Unix Makefiles generator fails here as on a machine without make.
+orbit_lines="$(awk '/^## Use the engine in your own program/ { section = 1 }
   section && /^```sh$/ { inside = 1; next }
   inside && /^```$/ { exit }
   inside { print }' "$source/README.md")"
-[[ -n "$readme_lines" ]] || fail "README.md has no sh block under 'Use the engine in your own program'"
-mkdir -p "$scratch/home" "$scratch/work" "$scratch/nomake"
-mv "$prefix" "$scratch/home/quorvex"
-prefix="$scratch/home/quorvex"
-config="$prefix/lib/cmake/quorvex"
-cp -R "$source/examples" "$scratch/work/examples"
+[[ -n "$orbit_lines" ]] || fail "README.md has no sh block under 'Use the engine in your own program'"
+mkdir "$scratch/nomake"
 for tool in make gmake smake; do
   printf '%s\n' '#!/bin/sh' "echo \"$tool is not installed\" >&2" 'exit 127' >"$scratch/nomake/$tool"
   chmod +x "$scratch/nomake/$tool"
 done
-(cd "$scratch/work" && env -u CMAKE_GENERATOR HOME="$scratch/home" \
-  PATH="$scratch/nomake:$(dirname "$cmake"):$PATH" bash -e -c "$readme_lines") >"$scratch/readme.log" 2>&1 ||
-  { cat "$scratch/readme.log" >&2; fail "the README's lines for examples/orbit fail (output above)"; }
-grep '^t = ' "$scratch/readme.log" >"$scratch/orbit.out" || true
+readme_run orbit.log "$scratch/home" "$orbit_lines" PATH="$scratch/nomake:$(dirname "$cmake"):$PATH"
+grep '^t = ' "$scratch/orbit.log" >"$scratch/orbit.out" || true
 lines="$(wc -l <"$scratch/orbit.out")"
 ((lines == 50)) || fail "the README's lines printed $lines lines of state, not 25 from each build"
 head -n 25 "$scratch/orbit.out" | cmp -s - <(tail -n 25 "$scratch/orbit.out") ||
