@@ -57,16 +57,16 @@ deps() {
 
 build() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_SANITIZE=OFF \
-    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=ON -DQUORVEX_BENCH=ON >/dev/null
-  cmake --build build -j "$jobs"
+    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=ON -DQUORVEX_BENCH=ON >/dev/null &&
+    cmake --build build -j "$jobs"
 }
 
 build_sanitized() {
   # The engine and drawing tests again, with AddressSanitizer and
   # UndefinedBehaviorSanitizer; the wx viewers are covered by build/.
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_SANITIZE=ON \
-    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=OFF -DQUORVEX_BENCH=OFF >/dev/null
-  cmake --build build-asan -j "$jobs"
+    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=OFF -DQUORVEX_BENCH=OFF >/dev/null &&
+    cmake --build build-asan -j "$jobs"
 }
 
 check_format() {
@@ -74,13 +74,65 @@ check_format() {
   git ls-files -z '*.h' '*.cpp' | xargs -0 clang-format --dry-run --Werror
 }
 
-run_tests() {
-  check_format
-  build
+test_plain() {
   ctest --test-dir build --output-on-failure -j "$jobs"
-  build_sanitized
+}
+
+test_sanitized() {
   ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE e2e
+}
+
+# Every stage runs even when an earlier one failed (a stage whose build
+# failed is reported as not run), so one failure does not hide the others;
+# the summary at the end lists each stage, with ctest's own count, and the
+# command fails when any stage did. Stages are called in an `if`, where
+# `set -e` does not apply: each stage chains its commands with &&.
+summary=()
+failed=0
+stage() {
+  local name="$1" log
+  shift
+  log="$(mktemp)"
+  echo "==> $name"
+  local status=0
+  "$@" 2>&1 | tee "$log" || status=$?
+  local counts
+  counts="$(grep -E '^[0-9]+% tests passed' "$log" | tail -n 1 || true)"
+  rm -f "$log"
+  if ((status == 0)); then
+    summary+=("ok      $name${counts:+: $counts}")
+  else
+    summary+=("FAILED  $name (status $status)${counts:+: $counts}")
+    failed=1
+  fi
+  return "$status"
+}
+not_run() {
+  summary+=("FAILED  $1 (not run: $2)")
+  failed=1
+}
+
+run_tests() {
+  stage "format check" check_format || true
+  if stage "build (build/)" build; then
+    stage "unit, end-to-end and install tests (build/)" test_plain || true
+  else
+    not_run "unit, end-to-end and install tests (build/)" "the build failed"
+  fi
+  if stage "ASan + UBSan build (build-asan/)" build_sanitized; then
+    stage "unit tests under ASan + UBSan (build-asan/)" test_sanitized || true
+  else
+    not_run "unit tests under ASan + UBSan (build-asan/)" "the build failed"
+  fi
+  echo
+  echo "==> summary"
+  printf '  %s\n' "${summary[@]}"
+  if ((failed)); then
+    echo "scripts/dev.sh test: some stages failed (above)." >&2
+    return 1
+  fi
+  echo "scripts/dev.sh test: every stage passed."
 }
 
 case "${1:-}" in

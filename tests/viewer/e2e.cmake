@@ -8,7 +8,10 @@ endforeach()
 add_test(NAME e2e.quorvexview COMMAND ${e2e_dir}/e2e_quorvexview.sh $<TARGET_FILE:quorvexview> ${xrun})
 add_test(NAME e2e.headless COMMAND ${e2e_dir}/e2e_headless.sh
   $<TARGET_FILE:quorvex> $<TARGET_FILE:quorvexlight> $<TARGET_FILE:quorvexview>)
-set_tests_properties(e2e.quorvex e2e.quorvexlight e2e.quorvexview e2e.headless PROPERTIES LABELS e2e TIMEOUT 180)
+# The README's own xrun lines, as written there.
+add_test(NAME e2e.readme COMMAND ${e2e_dir}/e2e_readme.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+set_tests_properties(e2e.quorvex e2e.quorvexlight e2e.quorvexview e2e.headless e2e.readme
+  PROPERTIES LABELS e2e TIMEOUT 180)
 # Windows larger than OpenGL can draw, and back; a frame of the largest
 # drawable takes seconds in software.
 add_test(NAME e2e.resize COMMAND ${e2e_dir}/e2e_resize.sh $<TARGET_FILE:quorvex> ${xrun})
