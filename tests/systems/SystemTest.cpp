@@ -141,6 +141,23 @@ TEST(ForcePass, BreakingSpringLeavesMidPassAndTheRestStillAct) {
     EXPECT_EQ(dump.str(), bodies.str());
 }
 
+TEST(ForcePass, ADeformingSpringRunsItsOwnLawInTheStep) {
+    Top t;
+    System& s = t.sys;
+    ObjCG* a = s.addObj(Vect{0, 0, 0}, Vect(3), 1.0, 0.0, false, 0.0, false);
+    ObjCG* b = s.addObj(Vect{0.85, 0, 0}, Vect(3), 1.0, 0.0, false, 0.0, false);
+    // Compressed below its band (1 - 0.1) from the start: no push, where a
+    // plain spring would push with 15.
+    s.addSpring(*a, *b, 100.0, 1.0, 1, 0.0, 0.1, 0.0);
+    s.update(0.0);
+    EXPECT_EQ(a->getF().get(0), 0.0);
+    EXPECT_EQ(b->getF().get(0), 0.0);
+    // Lengthening again, it pushes with its rest length unchanged.
+    b->setX(Vect{0.86, 0, 0});
+    s.update(0.0);
+    EXPECT_NEAR(b->getF().get(0), 100.0 * 0.14, 1e-9);
+}
+
 TEST(ForcePass, ActingBodiesPullNonActingOnesOnly) {
     Top t;
     System& s = t.sys;
@@ -205,6 +222,14 @@ TEST(Subsystems, AmbientFieldsAndGravityAreHandedDownAndStepped) {
     // A second step resets the handed-down values before adding again.
     s.update(0.5);
     EXPECT_EQ(sub->g, (Vect{0, 0, -10}));
+    // force() on its own adds each field to the subsystem's own, unreset.
+    sub->E = Vect{0, 3, 0};
+    sub->B = Vect{0, 4, 0};
+    sub->g = Vect{5, 0, 0};
+    s.force();
+    EXPECT_EQ(sub->E, (Vect{1, 3, 0}));
+    EXPECT_EQ(sub->B, (Vect{0, 4, 2}));
+    EXPECT_EQ(sub->g, (Vect{5, 0, -10}));
 }
 
 TEST(Subsystems, EarlierRulesDoNotStepThem) {
