@@ -4,8 +4,11 @@
 #
 #   scripts/xrun.sh PROGRAM [STEP...]
 #
-# Steps, run in order once the viewer's window is on screen and painted:
-#   wait SECONDS        sleep
+# Steps, run in order once the viewer's window is on screen and painted.
+# A step that waits for a condition gives up after XRUN_TIMEOUT seconds with
+# a warning on standard error and the steps go on: the test's own checks
+# then say what did not happen. A loaded machine only makes the steps slower.
+#   wait SECONDS        sleep (an observation time: "still after a second")
 #   key KEYS            xdotool key names to the window, e.g. ctrl+p, Tab, space
 #   keydown KEY / keyup KEY
 #   move X Y            pointer to (X, Y) inside the window
@@ -16,6 +19,12 @@
 #   settle PIXELS       screenshots one second apart until two in a row differ
 #                       in fewer than PIXELS pixels (the view has come to
 #                       rest, however slowly a loaded machine ticks)
+#   until FILE TEST     screenshots into FILE until the command TEST FILE
+#                       succeeds. TEST is typically a shell function the
+#                       test exported (export -f); it sees the window's id
+#                       and the program's process id in XRUN_WINDOW and
+#                       XRUN_PID
+#   size W H            wait until the window's client area is W x H
 #   geometry FILE       write "WIDTH HEIGHT SCREENW SCREENH OUTERW OUTERH": the
 #                       window's client size, the screen's, and the window's
 #                       size with the window manager's frame
@@ -23,6 +32,7 @@
 #                       longer does (off), and its size has stopped changing
 #   resize W H          resize the window's client area to W x H
 #   iconify             minimize the window, then bring it back and focus it
+#   minimize / restore  the two halves of iconify
 #   title FILE          write the window's title
 #   position FILE       write "X Y": the top-left corner of the window's
 #                       client area on the screen
@@ -36,18 +46,21 @@
 #   rss FILE            append the program's resident memory (VmRSS, kB)
 #   close               close the window through the window manager and wait
 #                       for the program to end
+#   closetime FILE      close, and write how many seconds the program took
+#                       to end after the first request
 #
 # Example, a look at quorvex without a desktop:
 #   scripts/xrun.sh build/bin/quorvex wait 2 shot /tmp/quorvex.png close
 #
 # The exit status is the program's when it was closed, 0 when it is still
 # running at the end (it is then stopped), and non-zero when a step fails.
-# XRUN_TIMEOUT (seconds, default 60) bounds each wait for the window or the
-# program; XRUN_SCREEN sets the screen size (default 1024x768).
+# XRUN_TIMEOUT (seconds, default 60) bounds each wait for the window, the
+# program or a condition; XRUN_SCREEN sets the screen size (default 1024x768).
 set -euo pipefail
 
 if (($# < 1)); then
-  sed -n '2,46p' "$0" >&2
+  # This comment block, without its first line.
+  awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0" >&2
   exit 2
 fi
 program="$1"
@@ -77,6 +90,10 @@ fail() {
   exit 1
 }
 
+warn() {
+  echo "xrun: $*" >&2
+}
+
 # Polls "$@" every 0.2 s until it succeeds or the timeout passes.
 poll() {
   local end=$((SECONDS + timeout))
@@ -84,6 +101,36 @@ poll() {
     ((SECONDS < end)) || return 1
     sleep 0.2
   done
+}
+
+# The window's client size, "WxH".
+client_size() {
+  xdotool getwindowgeometry --shell "$window" | awk -F= '/^(WIDTH|HEIGHT)=/ { printf "%s%s", $2, (/^W/ ? "x" : "") }'
+}
+
+# Asks the window manager to close the window and waits for the program to
+# end. --sync waits for the window manager without a limit of its own. On a
+# loaded machine the window may not be active yet when the key comes, and
+# the window manager then closes nothing: ask again every 10 s while the
+# window is still on screen. Sets status_of_exit and closed_after (seconds).
+close_window() {
+  local end=$((SECONDS + timeout)) again=0 start
+  start="$(date +%s.%N)"
+  while kill -0 "$app_pid" 2>/dev/null; do
+    ((SECONDS < end)) || fail "the program did not end after its window was closed"
+    if ((SECONDS >= again)) && [[ "$(xwininfo -id "$window" 2>/dev/null)" == *IsViewable* ]]; then
+      timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
+      xdotool key --clearmodifiers alt+F4
+      again=$((SECONDS + 10))
+    fi
+    sleep 0.1
+  done
+  closed_after="$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')"
+  set +e
+  wait "$app_pid"
+  status_of_exit=$?
+  set -e
+  app_pid=""
 }
 
 # Xvfb picks a free display number itself and writes it to descriptor 3
@@ -158,10 +205,30 @@ while (($# > 0)); do
         import -silent -window "$window" "$workdir/settle1.png"
         diff="$(compare -metric AE -fuzz 3% "$workdir/settle0.png" "$workdir/settle1.png" null: 2>&1 || true)"
         [[ "$diff" =~ ^[0-9]+$ ]] && ((diff < $1)) && break
-        ((SECONDS < end)) || fail "the view did not come to rest ($diff pixels still change)"
+        if ((SECONDS >= end)); then
+          warn "the view did not come to rest in $timeout s ($diff pixels still change)"
+          break
+        fi
         mv "$workdir/settle1.png" "$workdir/settle0.png"
       done
       shift
+      ;;
+    until)
+      export XRUN_WINDOW="$window" XRUN_PID="$app_pid"
+      end=$((SECONDS + timeout))
+      until import -silent -window "$window" "$1" && "$2" "$1"; do
+        if ((SECONDS >= end)); then
+          warn "'$2' did not hold within $timeout s"
+          break
+        fi
+        sleep 0.3
+      done
+      shift 2
+      ;;
+    size)
+      size_is() { [[ "$(client_size)" == "$1" ]]; }
+      poll size_is "$1x$2" || warn "the window did not reach $1 x $2 in $timeout s (it is $(client_size))"
+      shift 2
       ;;
     geometry)
       eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -172,13 +239,16 @@ while (($# > 0)); do
       ;;
     fullscreen)
       screen_size="$(xdpyinfo | awk '/dimensions:/ { print $2 }')"
-      client_size() { xdotool getwindowgeometry --shell "$window" | awk -F= '/^(WIDTH|HEIGHT)=/ { printf "%s%s", $2, (/^W/ ? "x" : "") }'; }
       covers() { [[ "$(client_size)" == "$screen_size" ]]; }
       uncovers() { ! covers; }
-      if [[ "$1" == on ]]; then poll covers; else poll uncovers; fi || fail "the window did not turn full screen $1"
+      if [[ "$1" == on ]]; then poll covers; else poll uncovers; fi ||
+        warn "the window did not turn full screen $1 in $timeout s"
       end=$((SECONDS + timeout)) size="$(client_size)"
       while sleep 1 && [[ "$(client_size)" != "$size" ]]; do
-        ((SECONDS < end)) || fail "the window keeps changing size"
+        if ((SECONDS >= end)); then
+          warn "the window keeps changing size"
+          break
+        fi
         size="$(client_size)"
       done
       shift
@@ -188,6 +258,8 @@ while (($# > 0)); do
       timeout "$timeout" xdotool windowminimize --sync "$window" || fail "cannot minimize the window"
       timeout "$timeout" xdotool windowactivate --sync "$window" || fail "cannot bring the window back"
       ;;
+    minimize) timeout "$timeout" xdotool windowminimize --sync "$window" || fail "cannot minimize the window" ;;
+    restore) timeout "$timeout" xdotool windowactivate --sync "$window" || fail "cannot bring the window back" ;;
     title) xdotool getwindowname "$window" >"$1"; shift ;;
     position) xwininfo -id "$window" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { print x, $NF }' >"$1"; shift ;;
     hints) xprop -id "$window" WM_NORMAL_HINTS >"$1"; shift ;;
@@ -195,26 +267,11 @@ while (($# > 0)); do
     request) xdotool windowsize "$window" "$1" "$2"; shift 2 ;;
     place) xdotool windowmove "$window" "$1" "$2"; shift 2 ;;
     rss) awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status" >>"$1" || fail "the program has ended"; shift ;;
-    close)
-      # --sync waits for the window manager without a limit of its own. On a
-      # loaded machine the window may not be active yet when the key comes,
-      # and the window manager then closes nothing: ask again every 10 s
-      # while the window is still on screen.
-      end=$((SECONDS + timeout)) again=0
-      while kill -0 "$app_pid" 2>/dev/null; do
-        ((SECONDS < end)) || fail "the program did not end after its window was closed"
-        if ((SECONDS >= again)) && [[ "$(xwininfo -id "$window" 2>/dev/null)" == *IsViewable* ]]; then
-          timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null || true
-          xdotool key --clearmodifiers alt+F4
-          again=$((SECONDS + 10))
-        fi
-        sleep 0.2
-      done
-      set +e
-      wait "$app_pid"
-      status_of_exit=$?
-      set -e
-      app_pid=""
+    close) close_window ;;
+    closetime)
+      close_window
+      echo "$closed_after" >"$1"
+      shift
       ;;
     *) fail "unknown step '$step'" ;;
   esac

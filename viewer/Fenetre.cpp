@@ -23,7 +23,7 @@ Fenetre::Fenetre(wxString const& title, wxSize const& size, wxPoint const& pos, 
 void Fenetre::OnExit(wxCommandEvent&) { Close(true); }
 
 void Fenetre::OnClose(wxCloseEvent& event) {
-    if (canvas) canvas->stopTicks();
+    if (canvas) canvas->stopDrawing();
     event.Skip();
 }
 

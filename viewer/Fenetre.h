@@ -23,7 +23,8 @@ public:
     Vue_OpenGL* canvas = nullptr;
 
 private:
-    // Closing stops the canvas's ticks, then the window is destroyed.
+    // Closing stops the canvas's ticks and frames, then the window is
+    // destroyed.
     void OnClose(wxCloseEvent& event);
     // The canvas fills the client area up to its largest size (what OpenGL
     // can draw): under a window manager that lets the frame grow past its

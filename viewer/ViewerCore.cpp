@@ -21,6 +21,12 @@ ViewerCore::ViewerCore(FrontEnd const& fe, std::unique_ptr<Scene> sc)
 
 namespace {
 
+void stopTurning(Camera& camera) {
+    camera.RotateTheta(0);
+    camera.RotatePhi(0);
+    camera.RotateRho(0);
+}
+
 // What each command does to the core, one entry per command in the order of
 // Command; what the window must do goes into the request.
 using Effect = void (*)(ViewerCore&, double, WindowRequest&);
@@ -48,6 +54,8 @@ constexpr CommandEffect effects[] = {
      [](ViewerCore& c, double, WindowRequest& r) {
          c.mouseControl = !c.mouseControl;
          (c.mouseControl ? r.captureMouse : r.releaseMouse) = true;
+         // The pointer no longer steers: the turn it set stops with it.
+         if (!c.mouseControl) stopTurning(c.camera);
      }},
     {Command::ToggleFullScreen, [](ViewerCore&, double, WindowRequest& r) { r.toggleFullScreen = true; }},
     {Command::ThrowBodies, [](ViewerCore& c, double, WindowRequest&) { ViewerCore::throwBodies(c.mainSys); }},
@@ -93,9 +101,13 @@ void ViewerCore::lookMotion(int x, int y, int w, int h) {
 
 void ViewerCore::mouseCaptureLost() {
     mouseControl = false;
-    camera.RotateTheta(0);
-    camera.RotatePhi(0);
-    camera.RotateRho(0);
+    stopTurning(camera);
+}
+
+void ViewerCore::focusLost() {
+    WindowRequest ignored;
+    for (KeyRow const& row : keyUpTable(frontEnd.keys))
+        for (Action const& a : row) apply(a, ignored);
 }
 
 bool ViewerCore::tick(double interval) {

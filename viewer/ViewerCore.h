@@ -56,6 +56,10 @@ public:
     // The mouse capture was taken away: the mouse control turns off and the
     // turn inputs are released.
     void mouseCaptureLost();
+    // The keyboard focus went to another window (switching windows,
+    // minimising): the releases of keys held now go there, so every input a
+    // key holds is released here, as its key-up would.
+    void focusLost();
     // One timer tick of interval ms: scene step when due and the physics is
     // on, then the camera's step. True when the scene stepped.
     bool tick(double interval);

@@ -44,6 +44,7 @@ Vue_OpenGL::Vue_OpenGL(Fenetre* parent, wxSize const& size, wxPoint const& pos, 
     Bind(wxEVT_ENTER_WINDOW, &Vue_OpenGL::OnEnterWindow, this);
     Bind(wxEVT_TIMER, &Vue_OpenGL::OnTimer, this, TIMER_ID);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &Vue_OpenGL::OnCaptureLost, this);
+    Bind(wxEVT_KILL_FOCUS, &Vue_OpenGL::OnKillFocus, this);
 }
 
 Vue_OpenGL::~Vue_OpenGL() {
@@ -83,8 +84,16 @@ bool Vue_OpenGL::drawable() const {
 
 void Vue_OpenGL::dessine(wxPaintEvent&) {
     wxPaintDC dc(this);
+    if (closing_) return;
     if (!context_ && !openGlMissing_ && IsShownOnScreen()) InitOpenGL();
-    if (!drawable()) return;
+    // One frame per change. GTK asks for two paints in one go when both the
+    // frame and the canvas need one (after a resize and a tick), and holds
+    // the window system's events back until both are done: after a frame
+    // that took seconds (a huge window in software), the second would be
+    // drawn, for as long again, at a size the window no longer has. The
+    // skipped paint is made up by the next tick, 20 ms on.
+    if (!frameDue_ || !drawable()) return;
+    frameDue_ = false;
     SetCurrent(*context_);
     wxSize const s = pixelSize();
     if (core_.frame.wantsFreshContext(s.x, s.y)) freshContext();
@@ -110,6 +119,7 @@ void Vue_OpenGL::freshContext() {
 
 void Vue_OpenGL::OnSize(wxSizeEvent& event) {
     event.Skip();
+    frameDue_ = true;
     if (!drawable()) return;
     wxSize const s = pixelSize();
     SetCurrent(*context_);
@@ -154,7 +164,13 @@ void Vue_OpenGL::OnEnterWindow(wxMouseEvent&) { SetFocus(); }
 
 void Vue_OpenGL::OnTimer(wxTimerEvent& event) {
     core_.tick(event.GetInterval());
+    frameDue_ = true;
     Refresh(false);
 }
 
 void Vue_OpenGL::OnCaptureLost(wxMouseCaptureLostEvent&) { core_.mouseCaptureLost(); }
+
+void Vue_OpenGL::OnKillFocus(wxFocusEvent& event) {
+    core_.focusLost();
+    event.Skip();
+}

@@ -24,10 +24,15 @@ public:
     // screen.
     void InitOpenGL();
 
-    // No more ticks. The toolkit destroys a closed window only once its
-    // event loop runs idle, which a timer whose frames take longer than a
-    // tick never lets it do: the window stops its ticks when it closes.
-    void stopTicks() { timer.Stop(); }
+    // No more ticks and no more frames. The toolkit destroys a closed
+    // window only once its event loop runs idle, which a timer whose frames
+    // take longer than a tick never lets it do, and a frame of a huge window
+    // would hold the close up for seconds: the window stops both when it
+    // closes.
+    void stopDrawing() {
+        timer.Stop();
+        closing_ = true;
+    }
 
     // True once a canvas found no usable OpenGL and closed its window.
     static bool openGlMissing() { return openGlMissing_; }
@@ -44,6 +49,7 @@ private:
     void OnEnterWindow(wxMouseEvent& event);
     void OnTimer(wxTimerEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnKillFocus(wxFocusEvent& event);
     // The drawable's size in pixels. On a scaled (high-DPI) GTK 3 desktop the
     // client size counts logical pixels, a fraction of the drawable's; the
     // mouse works in logical pixels, OpenGL in these.
@@ -66,5 +72,9 @@ private:
     wxTimer timer;
     // Where the motion event caused by the last pointer warp lands.
     wxPoint warpEcho_{-1, -1};
+    // Something changed since the last frame (the first frame, a tick, a
+    // new size): the next paint draws. See dessine().
+    bool frameDue_ = true;
+    bool closing_ = false;
     static bool openGlMissing_;
 };

@@ -117,6 +117,14 @@ TEST(ViewerCore, MouseControlCapturesAndLosingTheCaptureTurnsItOff) {
     EXPECT_EQ(core->camera.thetaInput, 2.0);
     core->joystickMotion(600, 0, 800, 600);
     EXPECT_EQ(core->camera.rhoInput, -1.0);
+    // Switching the control off stops the turn the pointer set.
+    r = core->keyDown('M', true, false);
+    EXPECT_TRUE(r.releaseMouse);
+    EXPECT_EQ(core->camera.thetaInput, 0.0);
+    EXPECT_EQ(core->camera.phiInput, 0.0);
+    EXPECT_EQ(core->camera.rhoInput, 0.0);
+    core->keyDown('M', true, false);
+    core->joystickMotion(600, 0, 800, 600);
     core->mouseCaptureLost();
     EXPECT_FALSE(core->mouseControl);
     EXPECT_EQ(core->camera.thetaInput, 0.0);
@@ -129,6 +137,38 @@ TEST(ViewerCore, MouseControlCapturesAndLosingTheCaptureTurnsItOff) {
     r = core->keyDown('M', true, false);
     EXPECT_TRUE(r.releaseMouse);
     EXPECT_FALSE(core->mouseControl);
+}
+
+// Keys held when the focus goes elsewhere are released there: losing the
+// focus releases every input, in both layouts.
+TEST(ViewerCore, LosingTheFocusReleasesHeldKeys) {
+    struct Press {
+        int code;
+        bool ctrl;
+    };
+    auto check = [](ViewerCore& core, std::vector<Press> const& presses) {
+        for (Press const& p : presses) core.keyDown(p.code, p.ctrl, true);
+        Camera const& c = core.camera;
+        EXPECT_NE(c.walkInput.get(0) * c.strafeInput.get(1) * c.jumpInput.get(2), 0.0);
+        core.focusLost();
+        EXPECT_EQ(c.walkInput.get(0), 0.0);
+        EXPECT_EQ(c.strafeInput.get(1), 0.0);
+        EXPECT_EQ(c.jumpInput.get(2), 0.0);
+        for (double input : {c.thetaInput, c.phiInput, c.rhoInput, c.focusRate, c.perspectiveRate, c.motionBlurRate})
+            EXPECT_EQ(input, 0.0);
+        // Settings stay as the presses left them.
+        EXPECT_EQ(c.speedFactor, 10.0);
+    };
+    check(*quorvexCore(), {{'W', false},
+                           {'D', false},
+                           {'E', false},
+                           {'U', true},
+                           {'K', true},
+                           {'B', true},
+                           {keys::Left, false},
+                           {keys::Up, false}});
+    check(*quorvexviewCore(),
+          {{'S', false}, {'A', false}, {'Q', false}, {'O', false}, {'J', false}, {keys::PageDown, false}});
 }
 
 TEST(ViewerCore, SceneStandsStillUntilCtrlPButTheCameraMoves) {

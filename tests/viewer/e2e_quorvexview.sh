@@ -7,23 +7,38 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 program="$1" xrun="$2"
 out="$(mktemp -d)"
 
-# The camera starts inside the lattice's first ball: back off (Shift+S)
-# until the lattice is in view, then turn, walk, and run the physics. The
-# camera coasts for a number of ticks after a key is released, which takes
-# longer on a loaded machine: let it come to rest before the still shots.
+# What the steps wait for, each tried on a fresh screenshot: what the
+# checks below check.
+turned() { (($(changed "$out/far1.png" "$1") > 800)); }
+walked() { (($(changed "$out/turned.png" "$1") > 800)); }
+physicsMoves() { (($(changed "$out/physics0.png" "$1") > 1500)); }
+undrawnQuarter() {
+  convert "$1" -crop 50%x50%+0+0 +repage "$1-quarter.png"
+  count "$1-quarter.png" 'R<2' 'G<2' 'B<2'
+}
+scaledDrawn() { (($(undrawnQuarter "$1") < 1000)); }
+export out
+export -f count changed turned walked physicsMoves undrawnQuarter scaledDrawn
+
+# The camera starts inside the lattice's first ball: back off (Shift+S held
+# for a second) until the lattice is in view, then turn, walk, and run the
+# physics. The camera coasts for a number of ticks after a key is released,
+# which takes longer on a loaded machine: let it come to rest before the
+# still shots. "wait" between two shots is the time in which a view at rest
+# must not change.
 "$xrun" "$program" \
   title "$out/title" geometry "$out/geometry" hints "$out/hints" position "$out/place" \
-  wait 1 keydown shift+s wait 1 keyup shift+s settle 200 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
-  drag 399 287 460 287 wait 1 shot "$out/turned.png" \
-  keydown w wait 0.5 keyup w wait 2 shot "$out/walked.png" settle 200 \
-  key l wait 1 shot "$out/physics0.png" wait 1 shot "$out/physics1.png" \
-  key l wait 1.5 shot "$out/stopped0.png" wait 1.5 shot "$out/stopped1.png" \
+  keydown shift+s wait 1 keyup shift+s settle 200 shot "$out/far0.png" wait 2 shot "$out/far1.png" \
+  drag 399 287 460 287 until "$out/turned.png" turned \
+  keydown w until "$out/walked.png" walked keyup w settle 200 \
+  key l shot "$out/physics0.png" until "$out/physics1.png" physicsMoves \
+  key l settle 50 shot "$out/stopped0.png" wait 1.5 shot "$out/stopped1.png" \
   close
 status=$?
 
 # A scaled (high-DPI) desktop: the window counts twice as many pixels as
 # its logical size, and each of its frames takes longer.
-GDK_SCALE=2 XRUN_SCREEN=2048x1536 "$xrun" "$program" wait 2 shot "$out/scaled.png" close
+GDK_SCALE=2 XRUN_SCREEN=2048x1536 "$xrun" "$program" until "$out/scaled.png" scaledDrawn close
 scaledStatus=$?
 
 # Once more under a window manager that puts new windows in the top-left
@@ -66,8 +81,7 @@ check "L again stops it ($stopped pixels changed)" lt "$stopped" 50
 check "a scaled window closes with status 0" test "$scaledStatus" -eq 0
 # The picture covers the whole window: its top-left quarter holds no
 # undrawn black.
-convert "$out/scaled.png" -crop 50%x50%+0+0 +repage "$out/scaled-quarter.png"
-black="$(count "$out/scaled-quarter.png" 'R<2' 'G<2' 'B<2')"
+black="$(undrawnQuarter "$out/scaled.png")"
 check "a scaled window is drawn all over ($black undrawn pixels in its top-left quarter)" lt "$black" 1000
 
 finish
