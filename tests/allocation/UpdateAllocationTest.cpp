@@ -10,6 +10,7 @@
 
 #include "systems/InsertionSet.h"
 #include "systems/Scenes.h"
+#include "testsupport/BenchmarkScenes.h"
 #include "systems/Universe.h"
 
 namespace {

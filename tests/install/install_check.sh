@@ -44,6 +44,11 @@ for file in "$config/quorvexConfig.cmake" "$config/quorvexConfigVersion.cmake" "
   [[ -f "$file" ]] || fail "${file#"$prefix"/} is not installed"
 done
 
+# The benchmark scenes stay in the build tree.
+if grep -rl -e buildFallingLattice -e buildChargeCloud "$prefix/lib" "$prefix/include"; then
+  fail "the files above hold the benchmark scenes"
+fi
+
 # No installed text file names the source tree, the build tree or the
 # prefix it was installed to.
 if grep -rlI -e "$source" -e "$build" -e "$scratch" "$prefix/lib" "$prefix/include"; then
