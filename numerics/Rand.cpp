@@ -12,12 +12,8 @@ double rand(double const& a, double const& b) {
     return a + (r / randDivisor) * (b - a);
 }
 
-Vect randVect(double amp, unsigned int n) {
+Vect randStream::drawVect(double amp, unsigned int n) {
     Vect v(n);
-    if (amp == 0.0) {
-        randStream::skip(n);
-        return v;
-    }
     double* c = v.data();
     for (unsigned int i = 0; i < n; ++i) {
         double const r = std::rand();

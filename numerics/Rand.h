@@ -13,17 +13,24 @@
 // a + (r / 2147483647.0) * (b - a) for one value r of std::rand().
 double rand(double const& a, double const& b);
 
-// n components uniform in [-amp, amp], component i being
-// (r_i / 2147483647.0) * (2 * amp) - amp for the next value r_i of
-// std::rand(), drawn in order. Always consumes exactly n values, also when
-// amp is 0 (every component is then +0.0, which the formula gives for
-// every r, and the values are only skipped); a NaN amplitude draws as any
-// other.
-Vect randVect(double amp, unsigned int n);
-
 namespace randStream {
 // Consumes n values of std::rand() unused. The engine's own version calls
 // std::rand() n times; quorvex::fastrand replaces it (this one is weak) by
 // one that only counts them, for its rand() to skip when it is next called.
 void skip(std::uint64_t n);
+// randVect for an amplitude other than 0.
+Vect drawVect(double amp, unsigned int n);
 }  // namespace randStream
+
+// n components uniform in [-amp, amp], component i being
+// (r_i / 2147483647.0) * (2 * amp) - amp for the next value r_i of
+// std::rand(), drawn in order. Always consumes exactly n values, also when
+// amp is 0: every component is then +0.0, which the formula gives for every
+// r, and the values are only skipped. A NaN amplitude draws as any other.
+inline Vect randVect(double amp, unsigned int n) {
+    if (amp == 0.0) {
+        randStream::skip(n);
+        return Vect(n);
+    }
+    return randStream::drawVect(amp, n);
+}
