@@ -1,5 +1,9 @@
 # Installs the engine as a package other projects build on:
-#   include/quorvex/<layer>/Name.h    numerics, bodies, systems (and render)
+#   include/quorvex/<layer>/Name.h    numerics, bodies, systems (and render);
+#                                     systems/Arena.h, InsertionSet.h and
+#                                     PointerIndex.h are internal, there
+#                                     because System.h holds members of
+#                                     their types
 #   lib/libquorvex_<layer>.a          the static libraries
 #   lib/cmake/quorvex/                find_package(quorvex 0.1 REQUIRED
 #                                     [COMPONENTS render]) with the targets

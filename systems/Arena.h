@@ -24,7 +24,10 @@ public:
     template <class T, class... Args>
     T* make(Args&&... args) {
         static_assert(alignof(T) <= alignof(std::max_align_t), "blocks are aligned for any ordinary type");
-        owned_.reserve(owned_.size() + 1);
+        // Room for the record first, so that once T is made nothing can
+        // fail before the arena owns it. The list doubles when full: making
+        // n objects copies fewer than 2n records in all.
+        if (owned_.size() == owned_.capacity()) owned_.reserve(owned_.empty() ? 64 : 2 * owned_.size());
         T* made = new (allocate(sizeof(T))) T(std::forward<Args>(args)...);
         owned_.push_back(Owned{made, &destroy<T>});
         return made;

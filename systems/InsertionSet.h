@@ -2,9 +2,10 @@
 
 #include <cstddef>
 #include <iterator>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "systems/PointerIndex.h"
 
 // A set of non-owning pointers that is walked in insertion order, so every
 // run visits (and dumps) its members in the same order. Each pointer is
@@ -126,6 +127,6 @@ public:
 
 private:
     std::vector<T*> slots_;
-    std::unordered_map<T*, std::size_t> index_;
+    PointerIndex<T*> index_;
     std::size_t version_ = 0;
 };

@@ -1,5 +1,6 @@
 // Counts heap allocations inside System::update: once a scene is built, a
-// step allocates nothing. The global operator new of this test program is
+// step allocates nothing; and the bytes allocated while building one, which
+// grow with its size and no faster. The global operator new of this test program is
 // replaced by a counting one, which is why it is a program of its own.
 #include <gtest/gtest.h>
 
@@ -9,15 +10,18 @@
 
 #include "systems/InsertionSet.h"
 #include "systems/Scenes.h"
+#include "testsupport/BenchmarkScenes.h"
 #include "systems/Universe.h"
 
 namespace {
 std::size_t allocations = 0;
+std::size_t allocatedBytes = 0;
 // When not 0, the allocation that would make the count reach it fails.
 std::size_t failingAllocation = 0;
 
 void* counted(std::size_t n) {
     ++allocations;
+    allocatedBytes += n;
     if (allocations == failingAllocation) throw std::bad_alloc();
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
     throw std::bad_alloc();
@@ -90,6 +94,18 @@ TEST(UpdateAllocations, NoneWithEveryKindOfMemberAndABreakingSpring) {
         EXPECT_EQ(allocationsIn(s, 0.01, 5), 0u);
         EXPECT_EQ(s.forces.size(), 4u);
     }
+}
+
+// A list that grew by one place per member would copy itself for every new
+// body or spring: the bytes per member would grow with the scene.
+TEST(BuildAllocations, BytesPerMemberDoNotGrowWithTheScene) {
+    auto bytesPerMember = [](double layers) {
+        Top t;
+        std::size_t const before = allocatedBytes;
+        t.sys.generate(Vect(3u), Vect{10, 10, layers}, 1.0, 100.0, 0, 100.0, false, 0.0, true, Vect(3u));
+        return double(allocatedBytes - before) / double(t.sys.objs.size() + t.sys.forces.size());
+    };
+    EXPECT_LT(bytesPerMember(40) / bytesPerMember(10), 1.25);
 }
 
 // An insert whose allocation fails leaves the set as it was: the member

@@ -2,7 +2,8 @@
 # Installs the build by the README's lines into a scratch prefix, moves the
 # prefix elsewhere (an installed quorvex must not depend on where it was
 # installed), checks what was installed, then runs the README's lines that
-# build examples/orbit against it twice, with CMake and with pkg-config.
+# build examples/orbit against it twice, with CMake and with pkg-config, and
+# a program that draws from two threads under ThreadSanitizer.
 #   install_check.sh BUILD_DIR SOURCE_DIR CMAKE GENERATOR CXX RENDER(ON|OFF)
 set -euo pipefail
 build="$1" source="$2" cmake="$3" generator="$4" cxx="$5" render="$6"
@@ -65,6 +66,11 @@ for file in "$config/quorvexConfig.cmake" "$config/quorvexConfigVersion.cmake" "
   [[ -f "$file" ]] || fail "${file#"$prefix"/} is not installed"
 done
 
+# The benchmark scenes stay in the build tree.
+if grep -rl -e buildFallingLattice -e buildChargeCloud "$prefix/lib" "$prefix/include"; then
+  fail "the files above hold the benchmark scenes"
+fi
+
 # No installed text file names the source tree, the build tree or the
 # prefix it was installed to.
 if grep -rlI -e "$source" -e "$build" -e "$scratch" "$prefix/lib" "$prefix/include"; then
@@ -100,6 +106,38 @@ orbit="$scratch/work/build-orbit/orbit"
 if ldd "$orbit" | grep -Ei 'libGL|libOSMesa|libwx|libgtk|libX11'; then
   fail "the example links a graphics library"
 fi
+
+# A program of one's own keeps the C library's rand(): linking the engine
+# replaces neither it nor srand(). Two threads draw at once under
+# ThreadSanitizer; rand() shares its generator with random(), as only the C
+# library's does; and a draw of amplitude 0 still consumes its values.
+cat >"$scratch/draws.cpp" <<'CPP'
+#include <cstdlib>
+#include <thread>
+#include "numerics/Rand.h"
+int main() {
+    auto draw = [] { for (int i = 0; i < 100000; ++i) std::rand(); };
+    std::thread a(draw), b(draw);
+    a.join();
+    b.join();
+    std::srand(5);
+    int const first = std::rand();
+    std::rand();
+    std::rand();
+    int const fourth = std::rand();
+    srandom(5);
+    if (std::rand() != first) return 2;
+    randVect(0.0, 2);
+    return std::rand() == fourth ? 0 : 3;
+}
+CPP
+flags="$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs quorvex)"
+# shellcheck disable=SC2086 # the flags are words
+quiet tsan-build.log "$cxx" -std=c++17 -fsanitize=thread -g "$scratch/draws.cpp" $flags -pthread -o "$scratch/draws"
+status=0
+TSAN_OPTIONS=halt_on_error=1 "$scratch/draws" >"$scratch/draws.log" 2>&1 || status=$?
+((status == 0)) || { cat "$scratch/draws.log" >&2; fail "the drawing program exits with status $status" \
+  "(2: its rand() is not the C library's, 3: a zero draw consumes nothing, 66: ThreadSanitizer)"; }
 
 # The drawing layer as a second component.
 if [[ "$render" == ON ]]; then

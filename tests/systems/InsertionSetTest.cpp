@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -97,6 +99,38 @@ TEST(InsertionSet, HolesAreNotSqueezedUnderAWalk) {
     EXPECT_EQ(seen.size(), 201u);
     EXPECT_EQ(seen.back(), &late);
     EXPECT_EQ(s.size(), 51u);
+}
+
+// Keys eight bytes apart have neighbouring homes in the index's table and
+// many more keys than places share one, so runs form, wrap round the end of
+// the table and lose members in their middle; every lookup must still agree
+// with a plain map.
+TEST(PointerIndex, AgreesWithAMapThroughCollidingInsertsAndErases) {
+    std::vector<double> pool(2000);
+    PointerIndex<double*> index;
+    std::unordered_map<double*, std::size_t> model;
+    std::uint32_t state = 12345;
+    for (std::size_t step = 0; step < 50000; ++step) {
+        state = state * 1664525u + 1013904223u;
+        double* key = &pool[(state >> 8) % pool.size()];
+        if (model.size() == 40 && model.count(key) == 0) key = model.begin()->first;
+        if (auto* e = index.find(key)) {
+            ASSERT_EQ(model.count(key), 1u);
+            ASSERT_EQ(e->second, model[key]);
+            index.erase(e);
+            model.erase(key);
+        } else {
+            ASSERT_EQ(model.count(key), 0u);
+            ASSERT_TRUE(index.emplace(key, step).second);
+            model[key] = step;
+        }
+        ASSERT_EQ(index.size(), model.size());
+    }
+    for (double& d : pool) EXPECT_EQ(index.count(&d), model.count(&d));
+    EXPECT_FALSE(index.emplace(model.begin()->first, 0).second);
+    index.clear();
+    EXPECT_TRUE(index.empty());
+    EXPECT_EQ(index.find(model.begin()->first), nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "systems/Scenes.h"
+#include "testsupport/BenchmarkScenes.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 
 #include "testsupport/FlatStep.h"
 #include "systems/Scenes.h"
+#include "testsupport/BenchmarkScenes.h"
 #include "systems/Universe.h"
 
 namespace {
