@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <type_traits>
 
 ObjG::ObjG(std::set<Obj*>& gravSet_, Vect const& X_, double const& m_, Vect const& dx_, Vect const& ang_,
            Vect const& mcin_)
@@ -11,10 +12,71 @@ ObjC::ObjC(std::set<ObjC*>& chargeSet_, Vect const& X_, double const& m_, double
            Vect const& ang_, Vect const& mcin_)
     : Obj(X_, m_, dx_, ang_, mcin_), chargeSet(chargeSet_), c(c_) {}
 
+// The law: o receives s times the unit vector of d = X - X_o, with
+// s = ((m G) / |d|^2) m_o, the unit vector being d (1 / sqrt |d|^2).
+template <class Bodies>
+void ObjG::pullAll(Bodies const& bodies) {
+    onVect3(
+        [&](auto const& here) {
+            for (Obj* o : bodies)
+                onVect3(
+                    [&](auto const& self, auto const& there) {
+                        auto const d = self - there;
+                        double const d2 = d.normeCarree();
+                        if (d2 == 0.0) return;
+                        double const s = ((m * gravitationalConstant) / d2) * o->getM();
+                        o->addCentralF(s * (d * (1.0 / std::sqrt(d2))));
+                    },
+                    here, o->getX());
+        },
+        X);
+}
+
+void ObjG::force() {
+    if (gravOrder)
+        pullAll(*gravOrder);
+    else
+        pullAll(gravSet);
+}
+
+// The law: o's electric field grows by ((u c) 1e12) / (|d|^2 111.26...),
+// u the unit vector of d = X_o - X, d (1 / sqrt |d|^2); its magnetic field
+// by zero.
+template <class Charged>
+void ObjC::fieldAll(Charged const& charged) {
+    onVect3(
+        [&](auto const& here) {
+            for (ObjC* o : charged)
+                onVect3(
+                    [&](auto const& self, auto const& there, auto& elec, auto& magn) {
+                        using V = std::decay_t<decltype(elec)>;
+                        auto const d = there - self;
+                        double const d2 = d.normeCarree();
+                        if (d2 != 0.0) elec += (((d * (1.0 / std::sqrt(d2))) * c) * 1e12) / (d2 * coulombDivisor);
+                        magn += V{0.0, 0.0, 0.0};
+                    },
+                    here, o->getX(), o->elecF, o->magnF);
+        },
+        X);
+}
+
+void ObjC::force() {
+    if (chargeOrder)
+        fieldAll(*chargeOrder);
+    else
+        fieldAll(chargeSet);
+}
+
 // Lorentz terms (c v) ^ magnF, then c elecF, each at the centre.
 void ObjC::update(double const& dt) {
-    addCentralF((c * dx) ^ magnF);
-    addCentralF(c * elecF);
+    onVect3(
+        [this](auto& F_, auto& Mf_, auto const& v, auto const& magn, auto const& elec) {
+            using V = std::decay_t<decltype(v)>;
+            V const zero{0.0, 0.0, 0.0};
+            addTo(F_, Mf_, (c * v) ^ magn, zero);
+            addTo(F_, Mf_, c * elec, zero);
+        },
+        F, Mf, dx, magnF, elecF);
     Obj::update(dt);
 }
 
@@ -37,38 +99,4 @@ ObjCG::ObjCG(std::set<Obj*>& gravSet_, std::set<ObjC*>& chargeSet_, Vect const& 
 void ObjCG::force() {
     ObjC::force();
     ObjG::force();
-}
-
-// Each law adds to its own accumulators (elecF and magnF, F and Mf), and
-// every o gets one term of each, so walking the pairs once gives the bits
-// of the two walks of force().
-void ObjCG::forceOn(std::vector<Obj*> const& bodies, std::vector<ObjC*> const& charged, bool sameBodies) {
-    if (!sameBodies) {
-        fieldAll(charged);
-        pullAll(bodies);
-        return;
-    }
-    Vect const zero(3u);
-    Vect const here = X;
-    std::size_t const n = bodies.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        Obj& o = *bodies[i];
-        ObjC& q = *charged[i];
-        Vect const& xo = o.getX();
-        Vect const dq = xo - here;
-        Vect const dg = here - xo;
-        double const d2q = dq.normeCarree();
-        double const d2g = dg.normeCarree();
-        if (d2q == d2g) {
-            if (d2g != 0.0) {
-                double const inv = 1.0 / std::sqrt(d2g);
-                field(q, dq, d2q, inv);
-                pull(o, dg, d2g, inv);
-            }
-        } else {
-            if (d2q != 0.0) field(q, dq, d2q, 1.0 / std::sqrt(d2q));
-            if (d2g != 0.0) pull(o, dg, d2g, 1.0 / std::sqrt(d2g));
-        }
-        q.addMagnF(zero);
-    }
 }

@@ -31,33 +31,20 @@ public:
     // Pulls every other body o of gravSet toward this one with
     // ((m G) / |d|^2) m_o along d = X - X_o; coincident bodies are skipped.
     // Only o is pushed; the reaction comes from o's own force(), if any.
-    void force() override { pullAll(gravSet); }
+    void force() override;
 
-    // force() over any list of bodies (a system passes its own array of
-    // the members of gravSet).
-    template <class Bodies>
-    void pullAll(Bodies const& bodies) {
-        // The walk pushes only into the other bodies' forces: X is read
-        // once, into a local the compiler need not reload.
-        Vect const here = X;
-        for (Obj* o : bodies) {
-            Vect const d = here - o->getX();
-            double const d2 = d.normeCarree();
-            if (d2 == 0.0) continue;
-            pull(*o, d, d2, 1.0 / std::sqrt(d2));
-        }
-    }
-
-    // The law: o receives s times the unit vector d inv, with
-    // s = ((m G) / d2) m_o, for d = X - X_o, d2 = |d|^2 (not 0) and
-    // inv = 1 / sqrt(d2), so that d inv is normalize(d).
-    [[gnu::always_inline]] void pull(Obj& o, Vect const& d, double d2, double inv) const {
-        double const s = ((m * gravitationalConstant) / d2) * o.getM();
-        o.addCentralF(s * (d * inv));
-    }
+    // Makes force() walk bodies, which holds the members of gravSet in the
+    // order its owner keeps them, instead of the set. bodies must outlive
+    // this body.
+    void setGravOrder(std::vector<Obj*> const& bodies) { gravOrder = &bodies; }
 
 protected:
     std::set<Obj*>& gravSet;
+    std::vector<Obj*> const* gravOrder = nullptr;
+
+private:
+    template <class Bodies>
+    void pullAll(Bodies const& bodies);
 };
 
 // A charged body: it adds its Coulomb field to every charged body of its
@@ -73,27 +60,13 @@ public:
     // ((u c) 1e12) / (|d|^2 111.2626454195361), u the unit vector of
     // d = X_o - X (1e12 / 111.26... is 1 / (4 pi eps0)); coincident bodies
     // get no electric field. Every o's magnetic field grows by zero.
-    void force() override { fieldAll(chargeSet); }
+    void force() override;
 
-    // force() over any list of charged bodies (a system passes its own
-    // array of the members of chargeSet).
-    template <class Charged>
-    void fieldAll(Charged const& charged) {
-        Vect const zero(3u);
-        Vect const here = X;
-        for (ObjC* o : charged) {
-            Vect const d = o->getX() - here;
-            double const d2 = d.normeCarree();
-            if (d2 != 0.0) field(*o, d, d2, 1.0 / std::sqrt(d2));
-            o->magnF += zero;
-        }
-    }
+    // Makes force() walk charged, which holds the members of chargeSet in
+    // the order its owner keeps them, instead of the set. charged must
+    // outlive this body.
+    void setChargeOrder(std::vector<ObjC*> const& charged) { chargeOrder = &charged; }
 
-    // The law: o's electric field grows by ((u c) 1e12) / (d2 111.26...),
-    // u = d inv, for d = X_o - X, d2 = |d|^2 (not 0) and inv = 1 / sqrt(d2).
-    [[gnu::always_inline]] void field(ObjC& o, Vect const& d, double d2, double inv) const {
-        o.elecF += (((d * inv) * c) * 1e12) / (d2 * coulombDivisor);
-    }
     // Adds (c v) ^ magnF and c elecF to the force, then Obj::update(dt).
     void update(double const& dt) override;
     // Clears the force (and torque, per the rules), then both fields.
@@ -119,9 +92,14 @@ protected:
     std::ostream& writeChargeBlock(std::ostream& os);
 
     std::set<ObjC*>& chargeSet;
+    std::vector<ObjC*> const* chargeOrder = nullptr;
     double c;
     Vect elecF;
     Vect magnF;
+
+private:
+    template <class Charged>
+    void fieldAll(Charged const& charged);
 };
 
 // A gravitating and charged body, the point body that systems create.
@@ -132,11 +110,4 @@ public:
 
     // The electric field first, then gravitation.
     void force() override;
-
-    // force() with the system's arrays: bodies (the members of gravSet)
-    // and charged (those of chargeSet). When sameBodies says that
-    // charged[i] is bodies[i] for every i, both laws run in one walk that
-    // takes one square root per pair wherever the two squared distances
-    // agree (always, unless one is NaN).
-    void forceOn(std::vector<Obj*> const& bodies, std::vector<ObjC*> const& charged, bool sameBodies);
 };

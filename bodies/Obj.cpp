@@ -35,24 +35,40 @@ std::ostream& Obj::cdisp(std::ostream& os) { return writeObjBlock(os); }
 // Without translation forces the current engine moves X by dt dx alone, with
 // neither noise nor weight; the earlier engine always takes the full step.
 // a = (a + b) + c is written a += b, a += c: the same sums, in place.
-void Obj::update(double const& dt) {
+template <class V, class M>
+void Obj::step(double dt, V& X_, V& dx_, V& F_, V& Mf_, V& mcin_, V& ang_, M const& dtInv) {
+    V const zero{0.0, 0.0, 0.0};
     if (translationForce) {
-        dx += (dt * F) / m;
-        Vect const r1 = randVect(T, 3);
-        X += dt * dx;
-        X += r1;
-        if (rules.weightAfterMove) addCentralF(Vect{0.0, 0.0, -0.0981 * m});
-    } else if (rules.positionStepAlways) {
-        Vect const r1 = randVect(T, 3);
-        X += dt * dx;
-        X += r1;
+        dx_ += (dt * F_) / m;
+        V const r1(randVect(T, 3));
+        X_ += dt * dx_;
+        X_ += r1;
+        if (rules->weightAfterMove) addTo(F_, Mf_, V{0.0, 0.0, -0.0981 * m}, zero);
+    } else if (rules->positionStepAlways) {
+        V const r1(randVect(T, 3));
+        X_ += dt * dx_;
+        X_ += r1;
     } else {
-        X += dt * dx;
+        X_ += dt * dx_;
     }
-    if (rotationForce) mcin += dt * Mf;
-    Vect const r2 = randVect(T, 3);
-    ang += (dt * I.getInv()) * mcin;
-    ang += r2;
+    if (rotationForce) mcin_ += dt * Mf_;
+    V const r2(randVect(T, 3));
+    ang_ += dtInv * mcin_;
+    ang_ += r2;
+}
+
+// dt I^-1 is a 3 x 3 value whenever the inverse is 3 x 3 (always, once one
+// was computed); the inverse is refreshed once, as getInv() would.
+void Obj::update(double const& dt) {
+    if (!I.invValid) I.updateInv();
+    auto const law = [this, dt](auto& X_, auto& dx_, auto& F_, auto& Mf_, auto& mcin_, auto& ang_, auto const& dtInv) {
+        step(dt, X_, dx_, F_, Mf_, mcin_, ang_, dtInv);
+    };
+    Mat3 inv;
+    if (I.lastInv3(inv))
+        onVect3(law, X, dx, F, Mf, mcin, ang, dt * inv);
+    else
+        law(X, dx, F, Mf, mcin, ang, dt * I.lastInv());
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }
