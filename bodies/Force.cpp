@@ -4,6 +4,8 @@
 #include <ostream>
 #include <type_traits>
 
+#include "bodies/BodyStep.h"
+
 ObjG::ObjG(std::set<Obj*>& gravSet_, Vect const& X_, double const& m_, Vect const& dx_, Vect const& ang_,
            Vect const& mcin_)
     : Obj(X_, m_, dx_, ang_, mcin_), gravSet(gravSet_) {}
@@ -13,9 +15,12 @@ ObjC::ObjC(std::set<ObjC*>& chargeSet_, Vect const& X_, double const& m_, double
     : Obj(X_, m_, dx_, ang_, mcin_), chargeSet(chargeSet_), c(c_) {}
 
 // The law: o receives s times the unit vector of d = X - X_o, with
-// s = ((m G) / |d|^2) m_o, the unit vector being d (1 / sqrt |d|^2).
+// s = ((m G) / |d|^2) m_o, the unit vector being d (1 / sqrt |d|^2). The
+// walk pushes only into the others' forces, so this body's position and
+// m G are read once.
 template <class Bodies>
 void ObjG::pullAll(Bodies const& bodies) {
+    double const mG = m * gravitationalConstant;
     onVect3(
         [&](auto const& here) {
             for (Obj* o : bodies)
@@ -24,7 +29,7 @@ void ObjG::pullAll(Bodies const& bodies) {
                         auto const d = self - there;
                         double const d2 = d.normeCarree();
                         if (d2 == 0.0) return;
-                        double const s = ((m * gravitationalConstant) / d2) * o->getM();
+                        double const s = (mG / d2) * o->getM();
                         o->addCentralF(s * (d * (1.0 / std::sqrt(d2))));
                     },
                     here, o->getX());
@@ -32,7 +37,7 @@ void ObjG::pullAll(Bodies const& bodies) {
         X);
 }
 
-void ObjG::force() {
+[[gnu::flatten]] void ObjG::force() {
     if (gravOrder)
         pullAll(*gravOrder);
     else
@@ -41,43 +46,47 @@ void ObjG::force() {
 
 // The law: o's electric field grows by ((u c) 1e12) / (|d|^2 111.26...),
 // u the unit vector of d = X_o - X, d (1 / sqrt |d|^2); its magnetic field
-// by zero.
+// by zero. The walk changes only the others' fields, so this body's
+// position (as -X, d being X_o + (-X)) and charge are read once.
 template <class Charged>
 void ObjC::fieldAll(Charged const& charged) {
+    double const q = c;
     onVect3(
         [&](auto const& here) {
+            auto const away = -here;
             for (ObjC* o : charged)
                 onVect3(
-                    [&](auto const& self, auto const& there, auto& elec, auto& magn) {
+                    [&](auto const& minusSelf, auto const& there, auto& elec, auto& magn) {
                         using V = std::decay_t<decltype(elec)>;
-                        auto const d = there - self;
+                        auto const d = there + minusSelf;
                         double const d2 = d.normeCarree();
-                        if (d2 != 0.0) elec += (((d * (1.0 / std::sqrt(d2))) * c) * 1e12) / (d2 * coulombDivisor);
+                        if (d2 != 0.0) elec += (((d * (1.0 / std::sqrt(d2))) * q) * 1e12) / (d2 * coulombDivisor);
                         magn += V{0.0, 0.0, 0.0};
                     },
-                    here, o->getX(), o->elecF, o->magnF);
+                    away, o->getX(), o->elecF, o->magnF);
         },
         X);
 }
 
-void ObjC::force() {
+[[gnu::flatten]] void ObjC::force() {
     if (chargeOrder)
         fieldAll(*chargeOrder);
     else
         fieldAll(chargeSet);
 }
 
-// Lorentz terms (c v) ^ magnF, then c elecF, each at the centre.
-void ObjC::update(double const& dt) {
-    onVect3(
-        [this](auto& F_, auto& Mf_, auto const& v, auto const& magn, auto const& elec) {
+// Lorentz terms (c v) ^ magnF, then c elecF, each at the centre; then the
+// body step.
+[[gnu::flatten]] void ObjC::update(double const& dt) {
+    stepWith(
+        dt,
+        [this](auto& F_, auto& Mf_, auto const& v, auto const& magn, auto const& elec) __attribute__((always_inline)) {
             using V = std::decay_t<decltype(v)>;
             V const zero{0.0, 0.0, 0.0};
             addTo(F_, Mf_, (c * v) ^ magn, zero);
             addTo(F_, Mf_, c * elec, zero);
         },
-        F, Mf, dx, magnF, elecF);
-    Obj::update(dt);
+        magnF, elecF);
 }
 
 std::ostream& ObjC::writeChargeBlock(std::ostream& os) {

@@ -98,9 +98,11 @@ protected:
     // The law of addF, on a force sum F and a torque sum Mf of either
     // vector type.
     template <class V>
-    void addTo(V& F_, V& Mf_, V const& f, V const& p) const {
-        if (translationForce) F_ += f;
-        if (rotationForce) Mf_ += p ^ f;
+    [[gnu::always_inline]] void addTo(V& F_, V& Mf_, V const& f, V const& p) const {
+        // Bodies that accept forces are the common case: their sums are
+        // laid out on the straight path.
+        if (__builtin_expect(translationForce, true)) F_ += f;
+        if (__builtin_expect(rotationForce, true)) Mf_ += p ^ f;
     }
     // addF of a force and a point, each a Vect or a Vect3.
     template <class A, class B>
@@ -130,9 +132,17 @@ protected:
     Vect Mf;
     EngineRules const* rules = &EngineRules::current();
 
+    // update(dt) after fieldForces(F, Mf, dx, fields...) has added the
+    // forces the body feels from the fields it carries (the Lorentz terms
+    // of ObjC), run as one law on the body's vectors (see BodyStep.h).
+    template <class FieldForces, class... Fields>
+    void stepWith(double dt, FieldForces const& fieldForces, Fields const&... fields);
+
 private:
-    // The step of update, on the body's vectors of either type; dtInv is
-    // dt I^-1 (a Mat3 or a Matrix).
+    // The translation and the rotation of update, on the body's vectors of
+    // either type; dtInv is dt I^-1 (a Mat3 or a Matrix).
+    template <class V>
+    void move(double dt, V& X_, V& dx_, V& F_, V& Mf_);
     template <class V, class M>
-    void step(double dt, V& X_, V& dx_, V& F_, V& Mf_, V& mcin_, V& ang_, M const& dtInv);
+    void turn(double dt, V const& Mf_, V& mcin_, V& ang_, M const& dtInv);
 };

@@ -95,7 +95,8 @@ public:
     // untouched, when it is not 3 x 3.
     bool lastInv3(Mat3& inv) const {
         if (invRows_ != 3 || invCols_ != 3) return false;
-        for (int e = 0; e < 9; ++e) inv.a[e] = inv_.inlineData()[e];
+        double const* e = inv_.inlineData();
+        inv = Mat3{{e[0], e[1], e[2], e[3], e[4], e[5], e[6], e[7], e[8]}};
         return true;
     }
 

@@ -53,9 +53,7 @@ struct Mat3 {
     double a[9];
 
     Mat3 operator*(double k) const {
-        Mat3 r;
-        for (int e = 0; e < 9; ++e) r.a[e] = a[e] * k;
-        return r;
+        return {{a[0] * k, a[1] * k, a[2] * k, a[3] * k, a[4] * k, a[5] * k, a[6] * k, a[7] * k, a[8] * k}};
     }
     // Each component summed over the row from 0.0.
     Vect3 operator*(Vect3 const& v) const {

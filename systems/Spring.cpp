@@ -36,7 +36,7 @@ inline bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
 //   magnitude = k1 (len - L0) + root (w + w);  F = ((X2 - X1) magnitude) * (1 / len)
 // The earlier rules replace the magnitude by (e f) / sqrt(e e + f f); when
 // both e and f vanish that is 0/0, and the limit 0 is used instead.
-void Spring::force() {
+[[gnu::flatten]] void Spring::force() {
     onVect3(
         [this](auto const& x1, auto const& x2, auto const& v1, auto const& v2) {
             auto const axis = x2 - x1;
@@ -60,7 +60,7 @@ SpringBreak::SpringBreak(System& sys_, Obj& obj1_, Obj& obj2_, double const& k1_
     : Spring(obj1_, obj2_, k1_, L0_), sys(&sys_), fMax(fMax_) {}
 
 // Tension x = (len - L0) k1; F = (x (X2 - X1)) / len while x <= fMax.
-void SpringBreak::force() {
+[[gnu::flatten]] void SpringBreak::force() {
     onVect3(
         [this](auto const& x1, auto const& x2) {
             auto const axis = x2 - x1;
@@ -83,7 +83,7 @@ SpringDeform::SpringDeform(System& sys_, Obj& obj1_, Obj& obj2_, double const& k
 
 // While lengthening (len > lastL): F = (((len - L0) k1) (X2 - X1)) / len.
 // Otherwise the same F, unless the spring is below L0 - dL.
-void SpringDeform::force() {
+[[gnu::flatten]] void SpringDeform::force() {
     onVect3(
         [this](auto const& x1, auto const& x2) {
             auto const axis = x2 - x1;

@@ -69,7 +69,7 @@ void System::init() {
 // In this order: B then E into every charged member and every subsystem;
 // the weight g m into every body (at its centre) and g into every
 // subsystem; every force(); then -damping v into every body.
-void System::force() {
+[[gnu::flatten]] void System::force() {
     for (ObjC* o : charges_) {
         o->addMagnF(B);
         o->addElecF(E);
