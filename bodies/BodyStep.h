@@ -30,7 +30,7 @@ V noise(double amp) {
 // The translation (move) and the rotation (turn) run one after the other,
 // each on the vectors it reads and writes.
 template <class V>
-[[gnu::always_inline]] inline void Obj::move(double dt, V& X_, V& dx_, V& F_, V& Mf_) {
+inline void Obj::move(double dt, V& X_, V& dx_, V& F_, V& Mf_) {
     if (translationForce) {
         dx_ += (dt * F_) / m;
         V const r1 = bodyStepDetail::noise<V>(T);
@@ -47,7 +47,7 @@ template <class V>
 }
 
 template <class V, class M>
-[[gnu::always_inline]] inline void Obj::turn(double dt, V const& Mf_, V& mcin_, V& ang_, M const& dtInv) {
+inline void Obj::turn(double dt, V const& Mf_, V& mcin_, V& ang_, M const& dtInv) {
     if (rotationForce) mcin_ += dt * Mf_;
     V const r2 = bodyStepDetail::noise<V>(T);
     ang_ += dtInv * mcin_;
@@ -57,7 +57,7 @@ template <class V, class M>
 // dt I^-1 is a 3 x 3 value whenever the inverse is 3 x 3 (always, once one
 // was computed); the inverse is refreshed once, as getInv() would.
 template <class FieldForces, class... Fields>
-[[gnu::always_inline]] inline void Obj::stepWith(double dt, FieldForces const& fieldForces, Fields const&... fields) {
+inline void Obj::stepWith(double dt, FieldForces const& fieldForces, Fields const&... fields) {
     onVect3(
         [&](auto& X_, auto& dx_, auto& F_, auto& Mf_, auto const&... fields_) {
             fieldForces(F_, Mf_, dx_, fields_...);

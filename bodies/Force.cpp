@@ -80,7 +80,7 @@ void ObjC::fieldAll(Charged const& charged) {
 [[gnu::flatten]] void ObjC::update(double const& dt) {
     stepWith(
         dt,
-        [this](auto& F_, auto& Mf_, auto const& v, auto const& magn, auto const& elec) __attribute__((always_inline)) {
+        [this](auto& F_, auto& Mf_, auto const& v, auto const& magn, auto const& elec) {
             using V = std::decay_t<decltype(v)>;
             V const zero{0.0, 0.0, 0.0};
             addTo(F_, Mf_, (c * v) ^ magn, zero);

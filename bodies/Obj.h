@@ -98,15 +98,13 @@ protected:
     // The law of addF, on a force sum F and a torque sum Mf of either
     // vector type.
     template <class V>
-    [[gnu::always_inline]] void addTo(V& F_, V& Mf_, V const& f, V const& p) const {
-        // Bodies that accept forces are the common case: their sums are
-        // laid out on the straight path.
-        if (__builtin_expect(translationForce, true)) F_ += f;
-        if (__builtin_expect(rotationForce, true)) Mf_ += p ^ f;
+    void addTo(V& F_, V& Mf_, V const& f, V const& p) const {
+        if (translationForce) F_ += f;
+        if (rotationForce) Mf_ += p ^ f;
     }
     // addF of a force and a point, each a Vect or a Vect3.
     template <class A, class B>
-    [[gnu::always_inline]] void addFAt(A const& f, B const& p) {
+    void addFAt(A const& f, B const& p) {
         onVect3([this](auto& F_, auto& Mf_, auto const& f_, auto const& p_) { addTo(F_, Mf_, f_, p_); }, F, Mf, f, p);
     }
     // Writes the nine-line body block shared by the derived dumps.

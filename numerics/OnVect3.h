@@ -69,7 +69,7 @@ template <>
 struct Part<Mat3> : Part<Mat3 const> {};
 
 template <class Law, class... Args, std::size_t... I>
-[[gnu::always_inline]] inline void onThree(Law& law, std::index_sequence<I...>, Args&... args) {
+inline void onThree(Law& law, std::index_sequence<I...>, Args&... args) {
     std::tuple<typename Part<Args>::Three...> v{Part<Args>::three(args)...};
     law(std::get<I>(v)...);
     (Part<Args>::back(args, std::get<I>(v)), ...);
@@ -78,7 +78,7 @@ template <class Law, class... Args, std::size_t... I>
 }  // namespace onVect3Detail
 
 template <class Law, class... Args>
-[[gnu::always_inline]] inline void onVect3(Law&& law, Args&&... args) {
+inline void onVect3(Law&& law, Args&&... args) {
     using onVect3Detail::Part;
     if ((Part<std::remove_reference_t<Args>>::fits(args) && ...))
         onVect3Detail::onThree<Law, std::remove_reference_t<Args>...>(law, std::index_sequence_for<Args...>{}, args...);

@@ -30,7 +30,7 @@ public:
     // The three components of v.
     explicit Vect(Vect3 const& v) : c_(v.x, v.y, v.z) {}
     // The vector becomes the three components of v.
-    [[gnu::always_inline]] Vect& operator=(Vect3 const& v) {
+    Vect& operator=(Vect3 const& v) {
         if (!is3()) c_.resize(3);
         double* a = at3();
         a[0] = v.x;
@@ -39,7 +39,7 @@ public:
         return *this;
     }
     // The first three components (0.0 past the end).
-    [[gnu::always_inline]] explicit operator Vect3() const {
+    explicit operator Vect3() const {
         if (is3()) return {at3()[0], at3()[1], at3()[2]};
         return {get(0), get(1), get(2)};
     }
