@@ -19,7 +19,13 @@
 // The arguments: a Vect the law may change (a non-const lvalue) is copied
 // into a Vect3 and written back after the law; a const Vect is copied in;
 // a Vect3 or Mat3 always has three components, and the general path gets
-// it as a Vect or Matrix.
+// it as a Vect or Matrix. The law must not reach the same Vects by another
+// way while it runs.
+//
+// The functions that run laws through here are marked [[gnu::flatten]], so
+// that the dispatch, the law and the operations it calls compile into one
+// body, with the Vect3 temporaries in registers: without it, a step of the
+// benchmark workloads takes 11 to 28% more instructions.
 namespace onVect3Detail {
 
 // How an argument of type A takes part: fits (three components), three

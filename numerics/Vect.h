@@ -10,8 +10,8 @@
 #include "numerics/Vect3.h"
 
 // The operations on 3-vectors below are marked always_inline: each is a
-// few instructions once inlined, and the force laws, written in Vect
-// terms, rely on them compiling to the arithmetic alone.
+// few instructions once inlined. (The engine's own laws compute with Vect3,
+// see onVect3, whose temporaries a compiler keeps in registers.)
 //
 // An ordered list of doubles of any length: positions, velocities, forces,
 // orientations and angular momenta. No operation fails on a dimension
