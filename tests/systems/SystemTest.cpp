@@ -231,6 +231,10 @@ TEST(Rules, SetRulesReachesMembersAlreadyCreated) {
         EXPECT_TRUE(r->ballDumpsChargeBlock && r->saturatingSpring && !r->dampingStep);
     ObjCG* later = t.sys.addObj(Vect(3), Vect(3), 1.0, 0.0, false, 0.0, true);
     EXPECT_FALSE(later->getRules().initClearsTorque);
+    // One set of rules for the whole tree: setting them from a subsystem
+    // sets them for its parent too.
+    sub->setRules(EngineRules::current());
+    EXPECT_TRUE(t.sys.getRules().dampingStep && later->getRules().dampingStep && inner->getRules().dampingStep);
 }
 
 TEST(Step, ZeroStepStillRunsEveryStage) {
