@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "numerics/InlineDoubles.h"
+#include "numerics/Mat3.h"
 #include "numerics/Vect.h"
-#include "numerics/Vect3.h"
 
 // A dense matrix of doubles with an inverse computed on demand and cached
 // until the entries change. Shape errors write one fixed line on standard

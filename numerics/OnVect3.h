@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "numerics/Mat3.h"
 #include "numerics/Matrix.h"
 #include "numerics/Vect.h"
 #include "numerics/Vect3.h"

@@ -7,6 +7,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "numerics/Mat3.h"
 #include "numerics/Matrix.h"
 #include "numerics/OnVect3.h"
 #include "numerics/Vect.h"
