@@ -14,65 +14,58 @@ ObjC::ObjC(std::set<ObjC*>& chargeSet_, Vect const& X_, double const& m_, double
            Vect const& ang_, Vect const& mcin_)
     : Obj(X_, m_, dx_, ang_, mcin_), chargeSet(chargeSet_), c(c_) {}
 
-// The law: o receives s times the unit vector of d = X - X_o, with
-// s = ((m G) / |d|^2) m_o, the unit vector being d (1 / sqrt |d|^2). The
-// walk pushes only into the others' forces, so this body's position and
-// m G are read once.
-template <class Bodies>
-void ObjG::pullAll(Bodies const& bodies) {
+template <class V>
+void ObjG::pull(Obj& o, V const& d, double d2, double inv, double mG) {
+    o.addCentralF(((mG / d2) * o.getM()) * (d * inv));
+}
+
+template <class V>
+void ObjG::pullFrom(V const& here, Obj& o, double mG) {
+    onVect3(
+        [&](auto const& self, auto const& there) {
+            auto const d = self - there;
+            double const d2 = d.normeCarree();
+            if (d2 != 0.0) pull(o, d, d2, 1.0 / std::sqrt(d2), mG);
+        },
+        here, o.getX());
+}
+
+template <class V>
+void ObjC::field(ObjC& o, V const& d, double d2, double inv, double q) {
+    onVect3(
+        [&](auto const& d_, auto& elec, auto& magn) {
+            using W = std::decay_t<decltype(elec)>;
+            if (d2 != 0.0) elec += (((d_ * inv) * q) * 1e12) / (d2 * coulombDivisor);
+            magn += W{0.0, 0.0, 0.0};
+        },
+        d, o.elecF, o.magnF);
+}
+
+// The walks push only into the others: this body's position, m G and
+// charge are read once, before them.
+[[gnu::flatten]] void ObjG::force() {
     double const mG = m * gravitationalConstant;
     onVect3(
         [&](auto const& here) {
-            for (Obj* o : bodies)
-                onVect3(
-                    [&](auto const& self, auto const& there) {
-                        auto const d = self - there;
-                        double const d2 = d.normeCarree();
-                        if (d2 == 0.0) return;
-                        double const s = (mG / d2) * o->getM();
-                        o->addCentralF(s * (d * (1.0 / std::sqrt(d2))));
-                    },
-                    here, o->getX());
-        },
-        X);
-}
-
-[[gnu::flatten]] void ObjG::force() {
-    if (gravOrder)
-        pullAll(*gravOrder);
-    else
-        pullAll(gravSet);
-}
-
-// The law: o's electric field grows by ((u c) 1e12) / (|d|^2 111.26...),
-// u the unit vector of d = X_o - X, d (1 / sqrt |d|^2); its magnetic field
-// by zero. The walk changes only the others' fields, so this body's
-// position (as -X, d being X_o + (-X)) and charge are read once.
-template <class Charged>
-void ObjC::fieldAll(Charged const& charged) {
-    double const q = c;
-    onVect3(
-        [&](auto const& here) {
-            auto const away = -here;
-            for (ObjC* o : charged)
-                onVect3(
-                    [&](auto const& minusSelf, auto const& there, auto& elec, auto& magn) {
-                        using V = std::decay_t<decltype(elec)>;
-                        auto const d = there + minusSelf;
-                        double const d2 = d.normeCarree();
-                        if (d2 != 0.0) elec += (((d * (1.0 / std::sqrt(d2))) * q) * 1e12) / (d2 * coulombDivisor);
-                        magn += V{0.0, 0.0, 0.0};
-                    },
-                    away, o->getX(), o->elecF, o->magnF);
+            for (Obj* o : gravSet) pullFrom(here, *o, mG);
         },
         X);
 }
 
 [[gnu::flatten]] void ObjC::force() {
-    if (chargeOrder)
-        fieldAll(*chargeOrder);
-    else
-        fieldAll(chargeSet);
+    double const q = c;
+    onVect3(
+        [&](auto const& here) {
+            for (ObjC* o : chargeSet)
+                onVect3(
+                    [&](auto const& self, auto const& there) {
+                        auto const d = there - self;
+                        double const d2 = d.normeCarree();
+                        field(*o, d, d2, 1.0 / std::sqrt(d2), q);
+                    },
+                    here, o->getX());
+        },
+        X);
 }
 
 // Lorentz terms (c v) ^ magnF, then c elecF, each at the centre; then the
@@ -106,6 +99,40 @@ ObjCG::ObjCG(std::set<Obj*>& gravSet_, std::set<ObjC*>& chargeSet_, Vect const& 
       ObjG(gravSet_, X_, m_, dx_, ang_, mcin_) {}
 
 void ObjCG::force() {
-    ObjC::force();
-    ObjG::force();
+    if (!members_) {
+        ObjC::force();
+        ObjG::force();
+        return;
+    }
+    walkMembers();
+}
+
+// The field's d = X_o - X is written X_o + (-X), with -X formed once; the
+// pull's d = X - X_o. Their squared lengths are equal but for a NaN, so one
+// square root serves both laws.
+[[gnu::flatten]] void ObjCG::walkMembers() {
+    double const q = c;
+    double const mG = m * gravitationalConstant;
+    onVect3(
+        [&](auto const& here) {
+            auto const away = -here;
+            for (ActedOn const& a : *members_) {
+                if (!a.charge) {
+                    pullFrom(here, *a.body, mG);
+                    continue;
+                }
+                onVect3(
+                    [&](auto const& self, auto const& minusSelf, auto const& there) {
+                        auto const dg = self - there;
+                        auto const dq = there + minusSelf;
+                        double const d2g = dg.normeCarree();
+                        double const d2q = dq.normeCarree();
+                        double const inv = 1.0 / std::sqrt(d2g);
+                        field(*a.charge, dq, d2q, d2q == d2g ? inv : 1.0 / std::sqrt(d2q), q);
+                        if (d2g != 0.0) pull(*a.body, dg, d2g, inv, mG);
+                    },
+                    here, away, a.body->getX());
+            }
+        },
+        X);
 }

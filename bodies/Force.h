@@ -33,18 +33,17 @@ public:
     // Only o is pushed; the reaction comes from o's own force(), if any.
     void force() override;
 
-    // Makes force() walk bodies, which holds the members of gravSet in the
-    // order its owner keeps them, instead of the set. bodies must outlive
-    // this body.
-    void setGravOrder(std::vector<Obj*> const& bodies) { gravOrder = &bodies; }
-
 protected:
-    std::set<Obj*>& gravSet;
-    std::vector<Obj*> const* gravOrder = nullptr;
+    // The law: o receives ((mG / d2) m_o) (d inv), for d = X - X_o,
+    // d2 = |d|^2 (not 0), inv = 1 / sqrt(d2) and mG = m G.
+    template <class V>
+    static void pull(Obj& o, V const& d, double d2, double inv, double mG);
+    // The pull on o of a body at here (a Vect or a Vect3): none when they
+    // coincide.
+    template <class V>
+    static void pullFrom(V const& here, Obj& o, double mG);
 
-private:
-    template <class Bodies>
-    void pullAll(Bodies const& bodies);
+    std::set<Obj*>& gravSet;
 };
 
 // A charged body: it adds its Coulomb field to every charged body of its
@@ -61,11 +60,6 @@ public:
     // d = X_o - X (1e12 / 111.26... is 1 / (4 pi eps0)); coincident bodies
     // get no electric field. Every o's magnetic field grows by zero.
     void force() override;
-
-    // Makes force() walk charged, which holds the members of chargeSet in
-    // the order its owner keeps them, instead of the set. charged must
-    // outlive this body.
-    void setChargeOrder(std::vector<ObjC*> const& charged) { chargeOrder = &charged; }
 
     // Adds (c v) ^ magnF and c elecF to the force, then Obj::update(dt).
     void update(double const& dt) override;
@@ -88,18 +82,25 @@ public:
     void addMagnF(Vect const& f) { magnF += f; }
 
 protected:
+    // The law: o's electric field grows by (((d inv) q) 1e12) / (d2 111.26...)
+    // unless d2 is 0, and its magnetic field by zero, for d = X_o - X,
+    // d2 = |d|^2, inv = 1 / sqrt(d2) and q = c.
+    template <class V>
+    static void field(ObjC& o, V const& d, double d2, double inv, double q);
     // Writes the body block and the charge and field lines.
     std::ostream& writeChargeBlock(std::ostream& os);
 
     std::set<ObjC*>& chargeSet;
-    std::vector<ObjC*> const* chargeOrder = nullptr;
     double c;
     Vect elecF;
     Vect magnF;
+};
 
-private:
-    template <class Charged>
-    void fieldAll(Charged const& charged);
+// A member of a system as the walks of its acting bodies see it: the body,
+// and its charged part when it is charged (null otherwise).
+struct ActedOn {
+    Obj* body;
+    ObjC* charge;
 };
 
 // A gravitating and charged body, the point body that systems create.
@@ -108,6 +109,21 @@ public:
     ObjCG(std::set<Obj*>& gravSet, std::set<ObjC*>& chargeSet, Vect const& X, double const& m, double const& c,
           Vect const& dx, Vect const& ang, Vect const& mcin);
 
-    // The electric field first, then gravitation.
+    // The electric field first, then gravitation: each body of gravSet and
+    // of chargeSet gets its terms, in the order of the sets.
     void force() override;
+
+    // Makes force() walk members instead of the two sets: every body of
+    // members (those of gravSet, in the order its owner keeps them) gets
+    // its pull and, when charged, its field, each the very term of the two
+    // walks, in one walk. A charged pair then takes one square root and one
+    // division instead of two of each, which the divider makes worth about
+    // a tenth of the time of a step of charges (for 2.5% more
+    // instructions). members must outlive this body.
+    void setMembers(std::vector<ActedOn> const& members) { members_ = &members; }
+
+private:
+    void walkMembers();
+
+    std::vector<ActedOn> const* members_ = nullptr;
 };

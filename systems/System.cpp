@@ -24,11 +24,9 @@ ObjCG* System::addObj(Vect const& X_, Vect const& dx_, double const& m_, double 
     else
         body = bodyArena_.make<ObjCG>(ownObjs_, ownObjCs_, X_, m_, c_, dx_, Vect(3u), Vect(3u));
     body->setRules(*rules);
-    body->setGravOrder(bodies_);
-    body->setChargeOrder(charges_);
+    body->setMembers(members_);
     bool const charged = c_ != 0.0;
-    bodies_.push_back(body);
-    if (charged) charges_.push_back(body);
+    members_.push_back(ActedOn{body, charged ? body : nullptr});
     ownObjs_.insert(body);
     if (shown) disps.insert(body);
     if (charged) ownObjCs_.insert(body);
@@ -70,17 +68,18 @@ void System::init() {
 // the weight g m into every body (at its centre) and g into every
 // subsystem; every force(); then -damping v into every body.
 [[gnu::flatten]] void System::force() {
-    for (ObjC* o : charges_) {
-        o->addMagnF(B);
-        o->addElecF(E);
-    }
+    for (ActedOn const& a : members_)
+        if (a.charge) {
+            a.charge->addMagnF(B);
+            a.charge->addElecF(E);
+        }
     for (System* s : systems) {
         s->B += B;
         s->E += E;
     }
     onVect3(
         [this](auto const& g_) {
-            for (Obj* o : bodies_) o->addCentralF(g_ * o->getM());
+            for (ActedOn const& a : members_) a.body->addCentralF(g_ * a.body->getM());
         },
         g);
     for (System* s : systems) s->g += g;
@@ -90,15 +89,16 @@ void System::init() {
     forces.compact();
     if (rules->dampingStep) {
         double const k = -damping;
-        for (Obj* o : bodies_) onVect3([o, k](auto const& v) { o->addCentralF(k * v); }, o->getdx());
+        for (ActedOn const& a : members_)
+            onVect3([o = a.body, k](auto const& v) { o->addCentralF(k * v); }, a.body->getdx());
     }
 }
 
 void System::update(double const& dt) {
-    for (Obj* o : bodies_) o->init();
+    for (ActedOn const& a : members_) a.body->init();
     for (System* s : systems) s->init();
     force();
-    for (Obj* o : bodies_) o->update(dt);
+    for (ActedOn const& a : members_) a.body->update(dt);
     if (rules->subsystemSteps)
         for (System* s : systems) s->update(dt);
 }

@@ -116,13 +116,12 @@ public:
     double damping = 0.0;
 
 private:
-    // The members of objs, and those of objCs, in creation order. The step
-    // and the acting bodies' walks go through these arrays rather than the
-    // sets: they are faster to walk, and their order does not depend on
-    // where the allocator put the members (it decides which body draws
-    // which noise values, when their amplitude is not 0).
-    std::vector<Obj*> bodies_;
-    std::vector<ObjC*> charges_;
+    // The members of objs in creation order, each with its part in objCs
+    // when it is charged. The step and the acting bodies' walks go through
+    // this array rather than the sets: it is faster to walk, and its order
+    // does not depend on where the allocator put the members (it decides
+    // which body draws which noise values, when their amplitude is not 0).
+    std::vector<ActedOn> members_;
     std::vector<std::unique_ptr<System>> ownedSystems_;
     // The rules of the tree when this system is the outermost one; rules
     // (of Obj) points here, or, in a subsystem, where its parent's points.
