@@ -84,7 +84,7 @@ void System::init() {
         g);
     for (System* s : systems) s->g += g;
     // A member may leave forces (a breaking spring) or join it during the
-    // walk; the holes it leaves go after it.
+    // walk; the holes left are squeezed out after it.
     for (Force* f : forces) f->force();
     forces.compact();
     if (rules->dampingStep) {

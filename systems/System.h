@@ -18,7 +18,7 @@
 // Ownership: the system owns every body, spring and subsystem it creates
 // and frees them when it is destroyed, never earlier; the containers below
 // hold non-owning pointers. Bodies and springs are laid out in creation
-// order, each kind in an arena of its own, and the step walks arrays of
+// order, each kind in an arena of its own, and the step walks an array of
 // the bodies kept beside the sets, in the same order.
 //
 // Rules (see EngineRules): a system and everything it holds, subsystems
