@@ -55,7 +55,7 @@ BallCG::BallCG(std::set<Obj*>& gravSet_, std::set<ObjC*>& chargeSet_, Vect const
 void BallCG::disp() { Ball::disp(); }
 
 std::ostream& BallCG::cdisp(std::ostream& os) {
-    if (!rules.ballDumpsChargeBlock) return writeBallBlock(os);
+    if (!rules->ballDumpsChargeBlock) return writeBallBlock(os);
     writeChargeBlock(os);
     os << "Rayon : " << r << std::endl;
     return os;

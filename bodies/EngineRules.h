@@ -2,7 +2,8 @@
 
 // The rules that distinguish the two forms of the engine. The current form
 // drives quorvex and quorvexlight; the earlier form drives quorvexcli and
-// quorvexview. A system hands its rules to every body and spring it creates.
+// quorvexview. A system keeps them once for itself and everything it holds
+// (see System): its bodies, springs and subsystems refer to them.
 struct EngineRules {
     // Obj::update adds the weight (0, 0, -0.0981 m) after the move.
     bool weightAfterMove = true;
@@ -22,16 +23,26 @@ struct EngineRules {
     // ball block.
     bool ballDumpsChargeBlock = false;
 
-    static constexpr EngineRules current() { return EngineRules{}; }
-    static constexpr EngineRules earlier() {
-        EngineRules r;
-        r.weightAfterMove = false;
-        r.positionStepAlways = true;
-        r.initClearsTorque = false;
-        r.saturatingSpring = true;
-        r.dampingStep = false;
-        r.subsystemSteps = false;
-        r.ballDumpsChargeBlock = true;
-        return r;
-    }
+    // The two forms, as objects that live as long as the program.
+    static EngineRules const& current();
+    static EngineRules const& earlier();
 };
+
+namespace engineRulesDetail {
+constexpr EngineRules earlierForm() {
+    EngineRules r;
+    r.weightAfterMove = false;
+    r.positionStepAlways = true;
+    r.initClearsTorque = false;
+    r.saturatingSpring = true;
+    r.dampingStep = false;
+    r.subsystemSteps = false;
+    r.ballDumpsChargeBlock = true;
+    return r;
+}
+inline constexpr EngineRules current{};
+inline constexpr EngineRules earlier = earlierForm();
+}  // namespace engineRulesDetail
+
+inline EngineRules const& EngineRules::current() { return engineRulesDetail::current; }
+inline EngineRules const& EngineRules::earlier() { return engineRulesDetail::earlier; }

@@ -31,32 +31,18 @@ public:
     // Pulls every other body o of gravSet toward this one with
     // ((m G) / |d|^2) m_o along d = X - X_o; coincident bodies are skipped.
     // Only o is pushed; the reaction comes from o's own force(), if any.
-    void force() override { pullAll(gravSet); }
-
-    // force() over any list of bodies (a system passes its own array of
-    // the members of gravSet).
-    template <class Bodies>
-    void pullAll(Bodies const& bodies) {
-        // The walk pushes only into the other bodies' forces: X is read
-        // once, into a local the compiler need not reload.
-        Vect const here = X;
-        for (Obj* o : bodies) {
-            Vect const d = here - o->getX();
-            double const d2 = d.normeCarree();
-            if (d2 == 0.0) continue;
-            pull(*o, d, d2, 1.0 / std::sqrt(d2));
-        }
-    }
-
-    // The law: o receives s times the unit vector d inv, with
-    // s = ((m G) / d2) m_o, for d = X - X_o, d2 = |d|^2 (not 0) and
-    // inv = 1 / sqrt(d2), so that d inv is normalize(d).
-    [[gnu::always_inline]] void pull(Obj& o, Vect const& d, double d2, double inv) const {
-        double const s = ((m * gravitationalConstant) / d2) * o.getM();
-        o.addCentralF(s * (d * inv));
-    }
+    void force() override;
 
 protected:
+    // The law: o receives ((mG / d2) m_o) (d inv), for d = X - X_o,
+    // d2 = |d|^2 (not 0), inv = 1 / sqrt(d2) and mG = m G.
+    template <class V>
+    static void pull(Obj& o, V const& d, double d2, double inv, double mG);
+    // The pull on o of a body at here (a Vect or a Vect3): none when they
+    // coincide.
+    template <class V>
+    static void pullFrom(V const& here, Obj& o, double mG);
+
     std::set<Obj*>& gravSet;
 };
 
@@ -73,27 +59,8 @@ public:
     // ((u c) 1e12) / (|d|^2 111.2626454195361), u the unit vector of
     // d = X_o - X (1e12 / 111.26... is 1 / (4 pi eps0)); coincident bodies
     // get no electric field. Every o's magnetic field grows by zero.
-    void force() override { fieldAll(chargeSet); }
+    void force() override;
 
-    // force() over any list of charged bodies (a system passes its own
-    // array of the members of chargeSet).
-    template <class Charged>
-    void fieldAll(Charged const& charged) {
-        Vect const zero(3u);
-        Vect const here = X;
-        for (ObjC* o : charged) {
-            Vect const d = o->getX() - here;
-            double const d2 = d.normeCarree();
-            if (d2 != 0.0) field(*o, d, d2, 1.0 / std::sqrt(d2));
-            o->magnF += zero;
-        }
-    }
-
-    // The law: o's electric field grows by ((u c) 1e12) / (d2 111.26...),
-    // u = d inv, for d = X_o - X, d2 = |d|^2 (not 0) and inv = 1 / sqrt(d2).
-    [[gnu::always_inline]] void field(ObjC& o, Vect const& d, double d2, double inv) const {
-        o.elecF += (((d * inv) * c) * 1e12) / (d2 * coulombDivisor);
-    }
     // Adds (c v) ^ magnF and c elecF to the force, then Obj::update(dt).
     void update(double const& dt) override;
     // Clears the force (and torque, per the rules), then both fields.
@@ -115,6 +82,11 @@ public:
     void addMagnF(Vect const& f) { magnF += f; }
 
 protected:
+    // The law: o's electric field grows by (((d inv) q) 1e12) / (d2 111.26...)
+    // unless d2 is 0, and its magnetic field by zero, for d = X_o - X,
+    // d2 = |d|^2, inv = 1 / sqrt(d2) and q = c.
+    template <class V>
+    static void field(ObjC& o, V const& d, double d2, double inv, double q);
     // Writes the body block and the charge and field lines.
     std::ostream& writeChargeBlock(std::ostream& os);
 
@@ -124,19 +96,34 @@ protected:
     Vect magnF;
 };
 
+// A member of a system as the walks of its acting bodies see it: the body,
+// and its charged part when it is charged (null otherwise).
+struct ActedOn {
+    Obj* body;
+    ObjC* charge;
+};
+
 // A gravitating and charged body, the point body that systems create.
 class ObjCG : public ObjC, public ObjG {
 public:
     ObjCG(std::set<Obj*>& gravSet, std::set<ObjC*>& chargeSet, Vect const& X, double const& m, double const& c,
           Vect const& dx, Vect const& ang, Vect const& mcin);
 
-    // The electric field first, then gravitation.
+    // The electric field first, then gravitation: each body of gravSet and
+    // of chargeSet gets its terms, in the order of the sets.
     void force() override;
 
-    // force() with the system's arrays: bodies (the members of gravSet)
-    // and charged (those of chargeSet). When sameBodies says that
-    // charged[i] is bodies[i] for every i, both laws run in one walk that
-    // takes one square root per pair wherever the two squared distances
-    // agree (always, unless one is NaN).
-    void forceOn(std::vector<Obj*> const& bodies, std::vector<ObjC*> const& charged, bool sameBodies);
+    // Makes force() walk members instead of the two sets: every body of
+    // members (those of gravSet, in the order its owner keeps them) gets
+    // its pull and, when charged, its field, each the very term of the two
+    // walks, in one walk. A charged pair then takes one square root and one
+    // division instead of two of each, which the divider makes worth about
+    // a tenth of the time of a step of charges (for 2.5% more
+    // instructions). members must outlive this body.
+    void setMembers(std::vector<ActedOn> const& members) { members_ = &members; }
+
+private:
+    void walkMembers();
+
+    std::vector<ActedOn> const* members_ = nullptr;
 };

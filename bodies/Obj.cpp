@@ -3,8 +3,8 @@
 #include <cmath>
 #include <ostream>
 
+#include "bodies/BodyStep.h"
 #include "bodies/Painter.h"
-#include "numerics/Rand.h"
 
 Obj::Obj(Vect const& X_, double const& m_, Vect const& dx_, Vect const& ang_, Vect const& mcin_)
     : X(X_), dx(dx_), m(m_), ang(ang_), mcin(mcin_) {}
@@ -26,33 +26,8 @@ std::ostream& Obj::writeObjBlock(std::ostream& os) {
 
 std::ostream& Obj::cdisp(std::ostream& os) { return writeObjBlock(os); }
 
-// One explicit step, in this order (the order fixes every bit of the result):
-//   dx <- dx + (dt F) / m                 (only with translation forces)
-//   X  <- (X + dt dx) + R1,  R1 = randVect(T, 3)
-//   F  += (0, 0, -0.0981 m)               (the weight, after the move)
-//   mcin <- mcin + dt Mf                  (only with rotation forces)
-//   ang  <- (ang + (dt I^-1) mcin) + R2,  R2 = randVect(T, 3)
-// Without translation forces the current engine moves X by dt dx alone, with
-// neither noise nor weight; the earlier engine always takes the full step.
-// a = (a + b) + c is written a += b, a += c: the same sums, in place.
-void Obj::update(double const& dt) {
-    if (translationForce) {
-        dx += (dt * F) / m;
-        Vect const r1 = randVect(T, 3);
-        X += dt * dx;
-        X += r1;
-        if (rules.weightAfterMove) addCentralF(Vect{0.0, 0.0, -0.0981 * m});
-    } else if (rules.positionStepAlways) {
-        Vect const r1 = randVect(T, 3);
-        X += dt * dx;
-        X += r1;
-    } else {
-        X += dt * dx;
-    }
-    if (rotationForce) mcin += dt * Mf;
-    Vect const r2 = randVect(T, 3);
-    ang += (dt * I.getInv()) * mcin;
-    ang += r2;
+[[gnu::flatten]] void Obj::update(double const& dt) {
+    stepWith(dt, [](auto&, auto&, auto const&) {});
 }
 
 Vect Obj::getVitAng() { return I.getInv() * mcin; }

@@ -5,7 +5,9 @@
 #include "bodies/Disp.h"
 #include "bodies/EngineRules.h"
 #include "numerics/Matrix.h"
+#include "numerics/OnVect3.h"
 #include "numerics/Vect.h"
+#include "numerics/Vect3.h"
 
 class Ball;
 class Portal;
@@ -46,31 +48,32 @@ public:
     bool translationForceEnabled() const { return translationForce; }
     bool rotationForceEnabled() const { return rotationForce; }
 
-    // The engine form this body follows (see EngineRules). A system
-    // overrides setRules to pass the rules on to what it owns.
-    EngineRules const& getRules() const { return rules; }
-    virtual void setRules(EngineRules const& r) { rules = r; }
+    // The engine form this body follows (see EngineRules). A body refers
+    // to its rules, which must outlive it: a system gives its members its
+    // own, and the two forms of EngineRules live as long as the program.
+    EngineRules const& getRules() const { return *rules; }
+    virtual void setRules(EngineRules const& r) { rules = &r; }
+    void setRules(EngineRules&&) = delete;
 
     // Force f applied at point p (relative to the centre): F += f when
     // translation forces are on, then Mf += p ^ f when rotation forces are.
-    [[gnu::always_inline]] void addF(Vect const& f, Vect const& p) {
-        if (translationForce) F += f;
-        if (rotationForce) Mf += p ^ f;
-    }
+    void addF(Vect const& f, Vect const& p) { addFAt(f, p); }
+    void addF(Vect3 const& f, Vect3 const& p) { addFAt(f, p); }
     // Torque p ^ f, whatever the switches.
     void addM(Vect const& f, Vect const& p) { Mf += p ^ f; }
 
     // addF(f, zero 3-vector): a force at the centre, as every force law of
     // the engine applies it. The zero torque 0 ^ f is still added, as it
     // can turn a -0 into +0 or carry a NaN.
-    [[gnu::always_inline]] void addCentralF(Vect const& f) { addF(f, Vect(3u)); }
+    void addCentralF(Vect const& f) { addFAt(f, Vect3{0.0, 0.0, 0.0}); }
+    void addCentralF(Vect3 const& f) { addFAt(f, Vect3{0.0, 0.0, 0.0}); }
 
     void disp() override;
     std::ostream& cdisp(std::ostream& os) override;
     // Clears the force (and, in the current engine, the torque).
     virtual void init() {
         clearToZero3(F);
-        if (rules.initClearsTorque) clearToZero3(Mf);
+        if (rules->initClearsTorque) clearToZero3(Mf);
     }
     // One explicit step of dt seconds.
     virtual void update(double const& dt);
@@ -92,6 +95,18 @@ public:
     void collide(Button&) {}
 
 protected:
+    // The law of addF, on a force sum F and a torque sum Mf of either
+    // vector type.
+    template <class V>
+    void addTo(V& F_, V& Mf_, V const& f, V const& p) const {
+        if (translationForce) F_ += f;
+        if (rotationForce) Mf_ += p ^ f;
+    }
+    // addF of a force and a point, each a Vect or a Vect3.
+    template <class A, class B>
+    void addFAt(A const& f, B const& p) {
+        onVect3([this](auto& F_, auto& Mf_, auto const& f_, auto const& p_) { addTo(F_, Mf_, f_, p_); }, F, Mf, f, p);
+    }
     // Writes the nine-line body block shared by the derived dumps.
     std::ostream& writeObjBlock(std::ostream& os);
     // v becomes the zero 3-vector (in place when it has three components).
@@ -113,5 +128,19 @@ protected:
     Vect ang;
     Vect mcin;
     Vect Mf;
-    EngineRules rules;
+    EngineRules const* rules = &EngineRules::current();
+
+    // update(dt) after fieldForces(F, Mf, dx, fields...) has added the
+    // forces the body feels from the fields it carries (the Lorentz terms
+    // of ObjC), run as one law on the body's vectors (see BodyStep.h).
+    template <class FieldForces, class... Fields>
+    void stepWith(double dt, FieldForces const& fieldForces, Fields const&... fields);
+
+private:
+    // The translation and the rotation of update, on the body's vectors of
+    // either type; dtInv is dt I^-1 (a Mat3 or a Matrix).
+    template <class V>
+    void move(double dt, V& X_, V& dx_, V& F_, V& Mf_);
+    template <class V, class M>
+    void turn(double dt, V const& Mf_, V& mcin_, V& ang_, M const& dtInv);
 };

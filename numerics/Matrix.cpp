@@ -24,6 +24,12 @@ Matrix::Matrix(std::vector<std::vector<double>> const& m)
         for (unsigned int j = 0; j < cols_ && j < m[i].size(); ++j) a_[std::size_t(i) * cols_ + j] = m[i][j];
 }
 
+Matrix Matrix::of(Mat3 const& m) {
+    Matrix r(Shape{}, 3, 3);
+    for (std::size_t e = 0; e < 9; ++e) r.a_[e] = m.a[e];
+    return r;
+}
+
 Matrix Matrix::operator+(Matrix const& n) const {
     if (!sameShape(n)) {
         complain(notCompatible);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "numerics/InlineDoubles.h"
+#include "numerics/Mat3.h"
 #include "numerics/Vect.h"
 
 // A dense matrix of doubles with an inverse computed on demand and cached
@@ -24,6 +25,8 @@ public:
     Matrix(unsigned int const& i, unsigned int const& j, double const& v);
     // A copy of the rows; the column count is the first row's length.
     Matrix(std::vector<std::vector<double>> const& m);
+    // The 3 x 3 matrix of the entries of m.
+    static Matrix of(Mat3 const& m);
 
     // Entry (i, j); indices must be in range.
     double get(unsigned int const& i, unsigned int const& j) const { return a_[std::size_t(i) * cols_ + j]; }
@@ -82,17 +85,19 @@ public:
     bool updateInv();
     // The inverse, recomputed first when the cache is stale; 0 x 0 when no
     // inverse was ever computed.
-    [[gnu::always_inline]] Matrix getInv() {
+    Matrix getInv() {
         if (!invValid) updateInv();
-        if (invRows_ == 3 && invCols_ == 3) {
-            Matrix r(Shape{}, 3, 3);
-            double const* from = inv_.inlineData();
-            double* to = r.a_.inlineData();
-#pragma GCC unroll 9
-            for (std::size_t e = 0; e < 9; ++e) to[e] = from[e];
-            return r;
-        }
-        return Matrix(invRows_, invCols_, inv_);
+        return lastInv();
+    }
+    // The last inverse computed (0 x 0 when none was), stale or not.
+    Matrix lastInv() const { return Matrix(invRows_, invCols_, inv_); }
+    // The last inverse computed as a 3 x 3 value; false, with inv
+    // untouched, when it is not 3 x 3.
+    bool lastInv3(Mat3& inv) const {
+        if (invRows_ != 3 || invCols_ != 3) return false;
+        double const* e = inv_.inlineData();
+        inv = Mat3{{e[0], e[1], e[2], e[3], e[4], e[5], e[6], e[7], e[8]}};
+        return true;
     }
 
     // "---MATRIX---", one "|"-prefixed line per row, then 13 dashes.

@@ -7,21 +7,11 @@
 #include <vector>
 
 #include "numerics/InlineDoubles.h"
-
-// -x computed as a negation that stays one: compilers fold a + (-b) into
-// a - b, which differs in the sign of a NaN b, so the negated value is made
-// opaque to them (at no cost: it stays in its register).
-inline double negated(double x) {
-    double r = -x;
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    __asm__("" : "+x"(r));
-#endif
-    return r;
-}
+#include "numerics/Vect3.h"
 
 // The operations on 3-vectors below are marked always_inline: each is a
-// few instructions once inlined, and the force laws, written in Vect
-// terms, rely on them compiling to the arithmetic alone.
+// few instructions once inlined. (The engine's own laws compute with Vect3,
+// see onVect3, whose temporaries a compiler keeps in registers.)
 //
 // An ordered list of doubles of any length: positions, velocities, forces,
 // orientations and angular momenta. No operation fails on a dimension
@@ -37,6 +27,22 @@ public:
     explicit Vect(unsigned int const& n) : c_(n, 0.0) {}
     Vect(std::initializer_list<double> const& l) { c_.assign(l.begin(), l.end()); }
     Vect(std::vector<double> v) { c_.assign(v.data(), v.data() + v.size()); }
+    // The three components of v.
+    explicit Vect(Vect3 const& v) : c_(v.x, v.y, v.z) {}
+    // The vector becomes the three components of v.
+    Vect& operator=(Vect3 const& v) {
+        if (!is3()) c_.resize(3);
+        double* a = at3();
+        a[0] = v.x;
+        a[1] = v.y;
+        a[2] = v.z;
+        return *this;
+    }
+    // The first three components (0.0 past the end).
+    explicit operator Vect3() const {
+        if (is3()) return {at3()[0], at3()[1], at3()[2]};
+        return {get(0), get(1), get(2)};
+    }
 
     // Whole-vector access.
     void set(std::vector<double> const& v) { c_.assign(v.data(), v.data() + v.size()); }

@@ -15,9 +15,7 @@
 // while walking is safe: the erased member is not visited again and every
 // member after it still is. A member inserted during a walk is visited by
 // it too (iterators hold a slot number, not an address). Holes go only
-// when compact() is called, by the owner, between its walks; every change
-// of the slots advances version(), so a copy of the slots (a system's
-// typed list of its forces) can tell that it is stale.
+// when compact() is called, by the owner, between its walks.
 template <class T>
 class InsertionSet {
 public:
@@ -76,7 +74,6 @@ public:
             slots_.pop_back();
             throw;
         }
-        ++version_;
         return {iterator(this, slots_.size() - 1), true};
     }
 
@@ -86,7 +83,6 @@ public:
         if (found == index_.end()) return 0;
         slots_[found->second] = nullptr;
         index_.erase(found);
-        ++version_;
         return 1;
     }
 
@@ -98,18 +94,12 @@ public:
     void clear() {
         index_.clear();
         for (T*& s : slots_) s = nullptr;
-        ++version_;
     }
 
     iterator begin() const { return iterator(this, 0); }
     // A sentinel past every slot, so a walk also reaches members inserted
     // after it began.
     iterator end() const { return iterator(this, static_cast<std::size_t>(-1)); }
-
-    // The slots in order, holes (nullptr) included.
-    std::size_t slotCount() const { return slots_.size(); }
-    T* slot(std::size_t i) const { return slots_[i]; }
-    std::size_t version() const { return version_; }
 
     // Squeezes the holes out, keeping the order; no walk may be under way.
     // Allocates nothing.
@@ -122,11 +112,9 @@ public:
                 slots_[kept++] = p;
             }
         slots_.resize(kept);
-        ++version_;
     }
 
 private:
     std::vector<T*> slots_;
     PointerIndex<T*> index_;
-    std::size_t version_ = 0;
 };

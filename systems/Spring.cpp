@@ -11,7 +11,7 @@ Spring::Spring(Obj& obj1_, Obj& obj2_, double const& k1_, double const& L0_)
 
 // Defined inline here, where its only callers are.
 inline bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
-    if (rules.saturatingSpring) {
+    if (rules->saturatingSpring) {
         double const e = k1 * (len - L0);
         double const f = k1 * std::pow(L0 + 1, 4);
         double const den = std::sqrt(e * e + f * f);
@@ -36,15 +36,19 @@ inline bool Spring::magnitudeAt(double len, double w, double& magnitude) const {
 //   magnitude = k1 (len - L0) + root (w + w);  F = ((X2 - X1) magnitude) * (1 / len)
 // The earlier rules replace the magnitude by (e f) / sqrt(e e + f f); when
 // both e and f vanish that is 0/0, and the limit 0 is used instead.
-void Spring::force() {
-    Vect const axis = obj2->getX() - obj1->getX();
-    double len = axis.norme();
-    if (len == 0.0) len = 1e-65;
-    Vect const u = axis / len;
-    double const w = (obj2->getdx() - obj1->getdx()) * u;
-    double magnitude;
-    if (!magnitudeAt(len, w, magnitude)) return;
-    apply((magnitude * axis) / len);
+[[gnu::flatten]] void Spring::force() {
+    onVect3(
+        [this](auto const& x1, auto const& x2, auto const& v1, auto const& v2) {
+            auto const axis = x2 - x1;
+            double len = axis.norme();
+            if (len == 0.0) len = 1e-65;
+            auto const u = axis / len;
+            double const w = (v2 - v1) * u;
+            double magnitude;
+            if (!magnitudeAt(len, w, magnitude)) return;
+            apply((magnitude * axis) / len);
+        },
+        obj1->getX(), obj2->getX(), obj1->getdx(), obj2->getdx());
 }
 
 void Spring::disp() { painter().spring(obj1->getX(), obj2->getX(), k1, L0); }
@@ -56,17 +60,19 @@ SpringBreak::SpringBreak(System& sys_, Obj& obj1_, Obj& obj2_, double const& k1_
     : Spring(obj1_, obj2_, k1_, L0_), sys(&sys_), fMax(fMax_) {}
 
 // Tension x = (len - L0) k1; F = (x (X2 - X1)) / len while x <= fMax.
-void SpringBreak::force() {
-    Vect const axis = obj2->getX() - obj1->getX();
-    double const len = axis.norme();
-    double const x = (len - L0) * k1;
-    if (!(x <= fMax)) {
-        breakMe();
-        return;
-    }
-    // Coincident ends give no direction: nothing to apply.
-    if (len == 0.0) return;
-    apply((x * axis) / len);
+[[gnu::flatten]] void SpringBreak::force() {
+    onVect3(
+        [this](auto const& x1, auto const& x2) {
+            auto const axis = x2 - x1;
+            double const len = axis.norme();
+            if (!((len - L0) * k1 <= fMax)) {
+                breakMe();
+                return;
+            }
+            // Coincident ends give no direction: nothing to apply.
+            if (len != 0.0) applyTension(axis, len);
+        },
+        obj1->getX(), obj2->getX());
 }
 
 void SpringBreak::breakMe() { sys->delF(this); }
@@ -77,11 +83,14 @@ SpringDeform::SpringDeform(System& sys_, Obj& obj1_, Obj& obj2_, double const& k
 
 // While lengthening (len > lastL): F = (((len - L0) k1) (X2 - X1)) / len.
 // Otherwise the same F, unless the spring is below L0 - dL.
-void SpringDeform::force() {
-    Vect const axis = obj2->getX() - obj1->getX();
-    double const len = axis.norme();
-    bool const acts = len > lastL || !(L0 - dL > len);
-    lastL = len;
-    if (!acts || len == 0.0) return;
-    apply((((len - L0) * k1) * axis) / len);
+[[gnu::flatten]] void SpringDeform::force() {
+    onVect3(
+        [this](auto const& x1, auto const& x2) {
+            auto const axis = x2 - x1;
+            double const len = axis.norme();
+            bool const acts = len > lastL || !(L0 - dL > len);
+            lastL = len;
+            if (acts && len != 0.0) applyTension(axis, len);
+        },
+        obj1->getX(), obj2->getX());
 }

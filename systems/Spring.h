@@ -38,13 +38,16 @@ public:
     Obj* getObj1() const { return obj1; }
     Obj* getObj2() const { return obj2; }
 
-    // The engine form the law follows; the creating system hands it down.
-    EngineRules const& getRules() const { return rules; }
-    void setRules(EngineRules const& r) { rules = r; }
+    // The engine form the law follows. A spring refers to its rules, which
+    // must outlive it: a system gives its springs its own.
+    EngineRules const& getRules() const { return *rules; }
+    void setRules(EngineRules const& r) { rules = &r; }
+    void setRules(EngineRules&&) = delete;
 
 protected:
     // F at both centres: obj1 gets F, obj2 gets -F.
-    void apply(Vect const& F) {
+    template <class V>
+    void apply(V const& F) {
         obj1->addCentralF(F);
         obj2->addCentralF(-F);
     }
@@ -53,7 +56,7 @@ protected:
     Obj* obj2;
     double k1;
     double L0;
-    EngineRules rules;
+    EngineRules const* rules = &EngineRules::current();
 
 private:
     // The magnitude at length len and lengthening rate w (unused by the
@@ -75,6 +78,13 @@ public:
     double getfMax() const { return fMax; }
 
 protected:
+    // The undamped linear law shared by the breaking and deforming springs:
+    // F = (((len - L0) k1) axis) / len, axis = X2 - X1 of length len.
+    template <class V>
+    void applyTension(V const& axis, double len) {
+        apply((((len - L0) * k1) * axis) / len);
+    }
+
     System* sys;
     double fMax;
 };

@@ -3,7 +3,6 @@
 #include <iosfwd>
 #include <memory>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 #include "bodies/Force.h"
@@ -19,10 +18,12 @@
 // Ownership: the system owns every body, spring and subsystem it creates
 // and frees them when it is destroyed, never earlier; the containers below
 // hold non-owning pointers. Bodies and springs are laid out in creation
-// order, each kind in an arena of its own, and the step walks arrays of
-// them kept beside the containers. Everything it creates gets its rules (see
-// EngineRules): a system follows the current rules unless setRules says
-// otherwise.
+// order, each kind in an arena of its own, and the step walks an array of
+// the bodies kept beside the sets, in the same order.
+//
+// Rules (see EngineRules): a system and everything it holds, subsystems
+// included, follow one set of rules, kept on the outermost system; they are
+// the current ones unless setRules says otherwise.
 class System : public ObjCG {
 public:
     // A system at X with mass 0 and charge 0, at rest; parentObjs and
@@ -64,7 +65,8 @@ public:
     // The frame (position and scale), every member of disps, then every
     // subsystem, each in insertion order.
     void disp() override;
-    // Takes the rules and hands them to everything the system owns.
+    // The rules of this system's whole tree become r; every member, of
+    // this system or of a subsystem, made before or after, follows them.
     void setRules(EngineRules const& r) override;
     void collide() {}
 
@@ -114,57 +116,16 @@ public:
     double damping = 0.0;
 
 private:
-    // A member of objs as the step sees it: the body (an ObjCG or BallCG
-    // made by addObj, whose init and update are ObjC's and are called
-    // directly), under both of its pointers, and its ObjC part when it is
-    // in objCs.
-    struct Body {
-        Obj* obj;
-        ObjCG* made;
-        ObjC* charge;
-    };
-    // A member of forces: a plain Spring or a body this system created
-    // runs its law by a direct call; anything else by force().
-    enum class Kind : unsigned char { Other, PlainSpring, MadeBody };
-    struct Acting {
-        Force* force;
-        Kind kind;
-        Spring* spring;
-        ObjCG* body;
-    };
-
-    // Brings the force list in line with forces (which callers may change)
-    // and the charge layout up to date.
-    void syncMembers();
-    void rebuildActing();
-    void updateChargeLayout();
-    // The force pass over acting_, in the order of forces; a member that
-    // leaves (or joins) forces during the pass is honoured as forces
-    // records it.
-    void runForces();
-    void runForce(Acting const& a);
-
-    // The members of objs in creation order, the same as bare pointers,
-    // and those of objCs in creation order. The step walks its bodies in
-    // this order (which only decides which body draws which noise values,
-    // when their amplitude is not 0); the pointer order of the sets would
-    // depend on where the allocator put them.
-    std::vector<Body> bodies_;
-    std::vector<Obj*> bodyList_;
-    std::vector<ObjC*> chargeList_;
-    // chargeList_[i] is bodies_[i].charge for every i.
-    bool chargesAreBodies_ = true;
-    // chargesAreBodies_ needs recomputing.
-    bool layoutStale_ = false;
-    // forces' slots, with the kind of each, as of forces.version() ==
-    // actingVersion_.
-    std::vector<Acting> acting_;
-    std::size_t actingVersion_ = 0;
-    // The forces this system created that it calls directly.
-    std::unordered_map<Force const*, Acting> madeForces_;
-    // Every spring created here, in creation order.
-    std::vector<Spring*> springs_;
+    // The members of objs in creation order, each with its part in objCs
+    // when it is charged. The step and the acting bodies' walks go through
+    // this array rather than the sets: it is faster to walk, and its order
+    // does not depend on where the allocator put the members (it decides
+    // which body draws which noise values, when their amplitude is not 0).
+    std::vector<ActedOn> members_;
     std::vector<std::unique_ptr<System>> ownedSystems_;
+    // The rules of the tree when this system is the outermost one; rules
+    // (of Obj) points here, or, in a subsystem, where its parent's points.
+    EngineRules ownRules_;
 
     // Declared last: the members are freed before the containers that
     // point to them go.

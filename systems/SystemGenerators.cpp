@@ -142,7 +142,7 @@ System* System::addSys(Vect const& position, double const& number) {
     else if (number == number)
         scaleOf = static_cast<int>(number);
     auto made = std::make_unique<System>(scaleOf, ownObjs_, ownObjCs_, position, Vect(3u));
-    made->setRules(rules);
+    made->rules = rules;
     System* sys = made.get();
     ownedSystems_.push_back(std::move(made));
     systems.insert(sys);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -173,6 +174,43 @@ TEST(ForcePass, ActingBodiesPullNonActingOnesOnly) {
     EXPECT_EQ(chargedPassive->getF(), Vect(3));
 }
 
+// The system walks its members once per acting body, both laws at a time;
+// every body gets what the two walks over the sets give it.
+TEST(ForcePass, OneWalkGivesTheTermsOfTheTwoSetWalks) {
+    struct Spec {
+        Vect X;
+        double m, c;
+        bool acting;
+    };
+    std::vector<Spec> const specs{
+        {Vect{0.1, 0.2, 0.3}, 2.0, 1e-6, true}, {Vect{5, -1, 2}, 3.0, 0.0, true},
+        {Vect{-4, 7, 1.5}, 1.5, -2e-6, false},  {Vect{0.1, 0.2, 0.3}, 1.0, 3e-6, false},
+        {Vect{2, 2, -3}, 4.0, 0.0, false},
+    };
+    Top t;
+    t.sys.setRules(EngineRules::earlier());  // no damping term
+    std::set<Obj*> objs;
+    std::set<ObjC*> charged;
+    std::vector<std::unique_ptr<ObjCG>> alone;
+    std::vector<ObjCG*> made;
+    for (Spec const& s : specs) {
+        made.push_back(t.sys.addObj(s.X, Vect(3), s.m, 0.0, s.acting, s.c, false));
+        alone.push_back(std::make_unique<ObjCG>(objs, charged, s.X, s.m, s.c, Vect(3), Vect(3), Vect(3)));
+        objs.insert(alone.back().get());
+        if (s.c != 0.0) charged.insert(alone.back().get());
+    }
+    for (std::size_t i = 0; i < specs.size(); ++i) made[i]->init(), alone[i]->init();
+    t.sys.force();
+    for (std::size_t i = 0; i < specs.size(); ++i)
+        if (specs[i].acting || specs[i].c != 0.0) alone[i]->force();
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        EXPECT_EQ(made[i]->getF(), alone[i]->getF()) << i;
+        EXPECT_EQ(made[i]->getElecF(), alone[i]->getElecF()) << i;
+        EXPECT_EQ(made[i]->getMagnF(), alone[i]->getMagnF()) << i;
+    }
+    EXPECT_NE(made[3]->getElecF(), Vect(3));
+}
+
 TEST(ForcePass, UniformGravityAndDampingInTheCurrentRules) {
     Top t;
     System& s = t.sys;
@@ -256,6 +294,10 @@ TEST(Rules, SetRulesReachesMembersAlreadyCreated) {
         EXPECT_TRUE(r->ballDumpsChargeBlock && r->saturatingSpring && !r->dampingStep);
     ObjCG* later = t.sys.addObj(Vect(3), Vect(3), 1.0, 0.0, false, 0.0, true);
     EXPECT_FALSE(later->getRules().initClearsTorque);
+    // One set of rules for the whole tree: setting them from a subsystem
+    // sets them for its parent too.
+    sub->setRules(EngineRules::current());
+    EXPECT_TRUE(t.sys.getRules().dampingStep && later->getRules().dampingStep && inner->getRules().dampingStep);
 }
 
 TEST(Step, ZeroStepStillRunsEveryStage) {
