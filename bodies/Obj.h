@@ -138,9 +138,10 @@ protected:
 
 private:
     // The translation and the rotation of update, on the body's vectors of
-    // either type; dtInv is dt I^-1 (a Mat3 or a Matrix).
+    // either type; dtInv is dt I^-1 (a Mat3 or a Matrix). Draws of a zero
+    // amplitude are counted in skipped, to be made once the step is done.
     template <class V>
-    void move(double dt, V& X_, V& dx_, V& F_, V& Mf_);
+    void move(double dt, V& X_, V& dx_, V& F_, V& Mf_, unsigned& skipped);
     template <class V, class M>
-    void turn(double dt, V const& Mf_, V& mcin_, V& ang_, M const& dtInv);
+    void turn(double dt, V const& Mf_, V& mcin_, V& ang_, M const& dtInv, unsigned& skipped);
 };
