@@ -177,12 +177,12 @@ TEST(ForcePass, ActingBodiesPullNonActingOnesOnly) {
 // The system walks its members once per acting body, both laws at a time;
 // every body gets what the two walks over the sets give it.
 TEST(ForcePass, OneWalkGivesTheTermsOfTheTwoSetWalks) {
-    struct Spec {
+    struct Body {
         Vect X;
         double m, c;
         bool acting;
     };
-    std::vector<Spec> const specs{
+    std::vector<Body> const bodies{
         {Vect{0.1, 0.2, 0.3}, 2.0, 1e-6, true}, {Vect{5, -1, 2}, 3.0, 0.0, true},
         {Vect{-4, 7, 1.5}, 1.5, -2e-6, false},  {Vect{0.1, 0.2, 0.3}, 1.0, 3e-6, false},
         {Vect{2, 2, -3}, 4.0, 0.0, false},
@@ -193,17 +193,17 @@ TEST(ForcePass, OneWalkGivesTheTermsOfTheTwoSetWalks) {
     std::set<ObjC*> charged;
     std::vector<std::unique_ptr<ObjCG>> alone;
     std::vector<ObjCG*> made;
-    for (Spec const& s : specs) {
-        made.push_back(t.sys.addObj(s.X, Vect(3), s.m, 0.0, s.acting, s.c, false));
-        alone.push_back(std::make_unique<ObjCG>(objs, charged, s.X, s.m, s.c, Vect(3), Vect(3), Vect(3)));
+    for (Body const& b : bodies) {
+        made.push_back(t.sys.addObj(b.X, Vect(3), b.m, 0.0, b.acting, b.c, false));
+        alone.push_back(std::make_unique<ObjCG>(objs, charged, b.X, b.m, b.c, Vect(3), Vect(3), Vect(3)));
         objs.insert(alone.back().get());
-        if (s.c != 0.0) charged.insert(alone.back().get());
+        if (b.c != 0.0) charged.insert(alone.back().get());
     }
-    for (std::size_t i = 0; i < specs.size(); ++i) made[i]->init(), alone[i]->init();
+    for (std::size_t i = 0; i < bodies.size(); ++i) made[i]->init(), alone[i]->init();
     t.sys.force();
-    for (std::size_t i = 0; i < specs.size(); ++i)
-        if (specs[i].acting || specs[i].c != 0.0) alone[i]->force();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    for (std::size_t i = 0; i < bodies.size(); ++i)
+        if (bodies[i].acting || bodies[i].c != 0.0) alone[i]->force();
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
         EXPECT_EQ(made[i]->getF(), alone[i]->getF()) << i;
         EXPECT_EQ(made[i]->getElecF(), alone[i]->getElecF()) << i;
         EXPECT_EQ(made[i]->getMagnF(), alone[i]->getMagnF()) << i;
