@@ -67,13 +67,13 @@ Matrix Matrix::operator*(Matrix const& n) const {
     return r;
 }
 
-Matrix Matrix::scaledAnyShape(double k) const {
+Matrix Matrix::operator*(double const& k) const {
     Matrix r(Shape{}, rows_, cols_);
     for (std::size_t e = 0; e < a_.size(); ++e) r.a_[e] = a_[e] * k;
     return r;
 }
 
-Vect Matrix::timesAnyShape(Vect const& v) const {
+Vect Matrix::operator*(Vect const& v) const {
     if (v.getDim() != cols_) return Vect();
     Vect r(rows_);
     for (unsigned int i = 0; i < rows_; ++i) {

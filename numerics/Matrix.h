@@ -43,31 +43,10 @@ public:
     Matrix operator-() const;
     Matrix transpose() const;
     Matrix operator*(Matrix const& n) const;
-    [[gnu::always_inline]] Matrix operator*(double const& k) const {
-        if (is3x3()) {
-            Matrix r(Shape{}, 3, 3);
-            double const* a = a_.inlineData();
-            double* out = r.a_.inlineData();
-#pragma GCC unroll 9
-            for (std::size_t e = 0; e < 9; ++e) out[e] = a[e] * k;
-            return r;
-        }
-        return scaledAnyShape(k);
-    }
+    Matrix operator*(double const& k) const;
     // Matrix by column vector, each component summed over j from 0.0; an
     // unfit dimension gives an empty vector.
-    [[gnu::always_inline]] Vect operator*(Vect const& v) const {
-        if (is3x3() && v.getDim() == 3) {
-            double const* a = a_.inlineData();
-            double const* x = v.data();
-            Vect r(3u);
-            double* out = r.data();
-#pragma GCC unroll 3
-            for (int i = 0; i < 3; ++i) out[i] = ((0.0 + a[3 * i] * x[0]) + a[3 * i + 1] * x[1]) + a[3 * i + 2] * x[2];
-            return r;
-        }
-        return timesAnyShape(v);
-    }
+    Vect operator*(Vect const& v) const;
     // The minor without row p and column q.
     Matrix min(unsigned int const& p, unsigned int const& q) const;
 
@@ -116,10 +95,6 @@ private:
         : rows_(rows), cols_(cols), a_(entries) {}
     static Matrix empty() { return Matrix(Shape{}, 0, 0); }
     bool sameShape(Matrix const& n) const { return rows_ == n.rows_ && cols_ == n.cols_; }
-    bool is3x3() const { return rows_ == 3 && cols_ == 3; }
-    // The operations on other shapes, out of line.
-    Vect timesAnyShape(Vect const& v) const;
-    Matrix scaledAnyShape(double k) const;
 
     unsigned int rows_ = 0;
     unsigned int cols_ = 0;
@@ -130,7 +105,7 @@ private:
     InlineDoubles<9> inv_;
 };
 
-[[gnu::always_inline]] inline Matrix operator*(double const& k, Matrix const& m) { return m * k; }
+inline Matrix operator*(double const& k, Matrix const& m) { return m * k; }
 // Outer product with a one-row matrix; any other shape gives 0 x 0.
 Matrix operator*(Vect const& v, Matrix const& m);
 Matrix& operator*=(double const& k, Matrix& m);

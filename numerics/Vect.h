@@ -9,9 +9,8 @@
 #include "numerics/InlineDoubles.h"
 #include "numerics/Vect3.h"
 
-// The operations on 3-vectors below are marked always_inline: each is a
-// few instructions once inlined. (The engine's own laws compute with Vect3,
-// see onVect3, whose temporaries a compiler keeps in registers.)
+// The engine's own laws compute with Vect3 (see onVect3), whose temporaries
+// a compiler keeps in registers; Vect is the type of the fields and the API.
 //
 // An ordered list of doubles of any length: positions, velocities, forces,
 // orientations and angular momenta. No operation fails on a dimension
@@ -80,7 +79,7 @@ public:
     // Componentwise sum: with longer true the result has the larger
     // dimension (the tail copied from the longer operand), otherwise the
     // smaller one.
-    [[gnu::always_inline]] Vect add(Vect const& v, bool const& longer) const {
+    Vect add(Vect const& v, bool const& longer) const {
         if (is3() && v.is3()) {
             double const *a = at3(), *b = v.at3();
             return Vect(a[0] + b[0], a[1] + b[1], a[2] + b[2]);
@@ -89,15 +88,15 @@ public:
     }
     // add(v.oppose(), longer): every component of v is negated first (a NaN
     // included), so components found only in v appear negated.
-    [[gnu::always_inline]] Vect sub(Vect const& v, bool const& longer) const {
+    Vect sub(Vect const& v, bool const& longer) const {
         if (is3() && v.is3()) {
             double const *a = at3(), *b = v.at3();
             return Vect(a[0] + negated(b[0]), a[1] + negated(b[1]), a[2] + negated(b[2]));
         }
         return combine(v, longer, true);
     }
-    [[gnu::always_inline]] Vect operator+(Vect const& v) const { return add(v, true); }
-    [[gnu::always_inline]] Vect& operator+=(Vect const& v) {
+    Vect operator+(Vect const& v) const { return add(v, true); }
+    Vect& operator+=(Vect const& v) {
         if (is3() && v.is3()) {
             double* a = at3();
             double const* b = v.at3();
@@ -110,44 +109,44 @@ public:
         if (v.c_.empty()) return *this;
         return addAny(v);
     }
-    [[gnu::always_inline]] Vect operator-(Vect const& v) const { return sub(v, true); }
+    Vect operator-(Vect const& v) const { return sub(v, true); }
     Vect& operator-=(Vect const& v) { return *this = sub(v, true); }
-    [[gnu::always_inline]] Vect oppose() const {
+    Vect oppose() const {
         if (is3()) return Vect(negated(at3()[0]), negated(at3()[1]), negated(at3()[2]));
         return opposeAny();
     }
-    [[gnu::always_inline]] Vect operator-() const { return oppose(); }
-    [[gnu::always_inline]] Vect mult(double const& k) const {
+    Vect operator-() const { return oppose(); }
+    Vect mult(double const& k) const {
         if (is3()) return Vect(at3()[0] * k, at3()[1] * k, at3()[2] * k);
         if (c_.empty()) return Vect();
         return multAny(k);
     }
-    [[gnu::always_inline]] Vect operator*(double const& k) const { return mult(k); }
+    Vect operator*(double const& k) const { return mult(k); }
     // Multiplies by the reciprocal 1 / k, formed first; k = 0 gives inf/NaN.
-    [[gnu::always_inline]] Vect operator/(double const& k) const { return mult(1.0 / k); }
+    Vect operator/(double const& k) const { return mult(1.0 / k); }
     Vect& operator*=(double const& k) { return *this = mult(k); }
     Vect& operator/=(double const& k) { return *this = mult(1.0 / k); }
 
     // Dot product over the common prefix, summed from 0.0; 0.0 when either
     // is empty.
-    [[gnu::always_inline]] double prodScal(Vect const& v) const {
+    double prodScal(Vect const& v) const {
         if (is3() && v.is3()) {
             double const *a = at3(), *b = v.at3();
             return ((0.0 + a[0] * b[0]) + a[1] * b[1]) + a[2] * b[2];
         }
         return prodScalAny(v);
     }
-    [[gnu::always_inline]] double operator*(Vect const& v) const { return prodScal(v); }
+    double operator*(Vect const& v) const { return prodScal(v); }
     // Cross product of two 3-vectors; any other pair gives (0, 0, 0).
-    [[gnu::always_inline]] Vect prodVect(Vect const& v) const {
+    Vect prodVect(Vect const& v) const {
         if (!is3() || !v.is3()) return Vect(0.0, 0.0, 0.0);
         double const* a = at3();
         double const* b = v.at3();
         return Vect(a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]);
     }
-    [[gnu::always_inline]] Vect operator^(Vect const& v) const { return prodVect(v); }
-    [[gnu::always_inline]] double normeCarree() const { return prodScal(*this); }
-    [[gnu::always_inline]] double norme() const { return std::sqrt(normeCarree()); }
+    Vect operator^(Vect const& v) const { return prodVect(v); }
+    double normeCarree() const { return prodScal(*this); }
+    double norme() const { return std::sqrt(normeCarree()); }
     // v || true is the length, v || false its square.
     double operator||(bool const& root) const { return root ? norme() : normeCarree(); }
     // Unit vector; a zero vector stays zero and an empty one empty.
@@ -174,7 +173,7 @@ public:
 
 private:
     // The three-component value (x, y, z).
-    [[gnu::always_inline]] Vect(double x, double y, double z) : c_(x, y, z) {}
+    Vect(double x, double y, double z) : c_(x, y, z) {}
     bool is3() const { return c_.size() == 3; }
     // The components of a 3-vector, which are stored inside the object.
     double const* at3() const { return c_.inlineData(); }
@@ -192,7 +191,7 @@ private:
     InlineDoubles<3> c_;
 };
 
-[[gnu::always_inline]] inline Vect operator*(double const& k, Vect const& v) { return v.mult(k); }
+inline Vect operator*(double const& k, Vect const& v) { return v.mult(k); }
 inline Vect operator*(int const& k, Vect const& v) { return v.mult(static_cast<double>(k)); }
 inline Vect operator*(unsigned int const& k, Vect const& v) { return v.mult(static_cast<double>(k)); }
 
