@@ -7,15 +7,9 @@
 #include "testsupport/FlatStep.h"
 #include "systems/Scenes.h"
 #include "testsupport/BenchmarkScenes.h"
-#include "systems/Universe.h"
+#include "testsupport/Top.h"
 
 namespace {
-
-// A top-level system with the sets it needs.
-struct Top {
-    Universe universe;
-    System& sys = *universe.get();
-};
 
 enum class Workload { lattice, charges, pendulums };
 

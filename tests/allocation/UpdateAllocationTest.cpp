@@ -11,7 +11,7 @@
 #include "systems/InsertionSet.h"
 #include "systems/Scenes.h"
 #include "testsupport/BenchmarkScenes.h"
-#include "systems/Universe.h"
+#include "testsupport/Top.h"
 
 namespace {
 std::size_t allocations = 0;
@@ -44,12 +44,6 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
-
-// A top-level system with the sets it needs.
-struct Top {
-    Universe universe;
-    System& sys = *universe.get();
-};
 
 std::size_t allocationsIn(System& sys, double dt, int steps) {
     std::size_t const before = allocations;

@@ -7,15 +7,9 @@
 #include <set>
 #include <vector>
 
-#include "systems/Universe.h"
+#include "testsupport/Top.h"
 
 namespace {
-
-// A top-level system with the sets it needs.
-struct Top {
-    Universe universe;
-    System& sys = *universe.get();
-};
 
 TEST(PendulumScene, BodiesPickedBodiesAndTheHeavyAttractor) {
     Top t;

@@ -6,18 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "systems/Universe.h"
+#include "testsupport/Top.h"
 
 namespace {
 
 constexpr double root2 = 1.4142135623730951;
 constexpr double root3 = 1.7320508075688772;
-
-// A top-level system with the sets it needs.
-struct Top {
-    Universe universe;
-    System& sys = *universe.get();
-};
 
 // A spring as (index of obj1, index of obj2, rest length), indices into list.
 struct Joint {

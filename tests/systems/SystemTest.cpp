@@ -11,17 +11,11 @@
 
 #include "bodies/Ball.h"
 #include "bodies/Painter.h"
-#include "systems/Universe.h"
+#include "testsupport/Top.h"
 
 namespace {
 
 constexpr double G = 6.673e-11;
-
-// A top-level system with the sets it needs.
-struct Top {
-    Universe universe;
-    System& sys = *universe.get();
-};
 
 TEST(AddObj, SetMembershipsFollowTheFlags) {
     std::set<Obj*> rootObjs;

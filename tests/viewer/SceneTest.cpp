@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,18 +7,12 @@
 #include "bodies/Ball.h"
 #include "systems/Spring.h"
 #include "systems/System.h"
+#include "testsupport/Top.h"
 #include "viewer/LatticeScene.h"
 #include "viewer/PendulumScene.h"
 #include "viewer/TracedScene.h"
 
 namespace {
-
-// A top-level system like the canvas's.
-struct TopSystem {
-    std::set<Obj*> objs;
-    std::set<ObjC*> objCs;
-    System sys{1, objs, objCs, Vect{0, 0, 0}, Vect{0, 0, 0}};
-};
 
 std::size_t springCount(System const& sys) {
     std::size_t n = 0;
@@ -36,7 +29,7 @@ void expectVect(Vect const& v, Vect const& want) {
 }
 
 TEST(PendulumScene, TracesARopeEndAndThreeBobsInOrder) {
-    TopSystem top;
+    Top top;
     std::vector<Obj*> const traced = buildPendulumScene(top.sys);
     EXPECT_EQ(top.sys.objs.size(), 305u);
     EXPECT_EQ(springCount(top.sys), 64u + 16u * 10u);
@@ -52,7 +45,7 @@ TEST(PendulumScene, TracesARopeEndAndThreeBobsInOrder) {
 }
 
 TEST(PendulumScene, RowsStartWithTheirVelocitiesAndTheAttractorActs) {
-    TopSystem top;
+    Top top;
     buildPendulumScene(top.sys);
     int launched = 0, fast = 0, attractors = 0;
     for (Obj* o : top.sys.objs) {
@@ -75,7 +68,7 @@ TEST(PendulumScene, RowsStartWithTheirVelocitiesAndTheAttractorActs) {
 }
 
 TEST(LightScene, BuildsFortyTwoBodiesAndTracesSeven) {
-    TopSystem top;
+    Top top;
     std::vector<Obj*> const traced = buildLightScene(top.sys);
     EXPECT_EQ(top.sys.objs.size(), 42u);
     EXPECT_EQ(top.sys.damping, 0.005);
@@ -102,7 +95,7 @@ TEST(LightScene, BuildsFortyTwoBodiesAndTracesSeven) {
 }
 
 TEST(TracedScene, EveryStepAppendsOnePointPerTrajectory) {
-    TopSystem top;
+    Top top;
     TracedScene scene(buildLightScene);
     scene.build(top.sys);
     ASSERT_EQ(scene.trajectories().size(), 7u);
@@ -120,7 +113,7 @@ TEST(TracedScene, EveryStepAppendsOnePointPerTrajectory) {
 }
 
 TEST(TracedScene, StepsTheSystemByTheFixedTimeStep) {
-    TopSystem a, b;
+    Top a, b;
     TracedScene scene(buildPendulumScene);
     scene.build(a.sys);
     std::vector<Obj*> const tracedB = buildPendulumScene(b.sys);
@@ -130,7 +123,7 @@ TEST(TracedScene, StepsTheSystemByTheFixedTimeStep) {
 }
 
 TEST(LatticeScene, FiftyTwoBodiesAndOneHundredNinetyThreeSprings) {
-    TopSystem top;
+    Top top;
     top.sys.setRules(EngineRules::earlier());
     Obj* ball = buildLatticeScene(top.sys);
     EXPECT_EQ(top.sys.objs.size(), 52u);
