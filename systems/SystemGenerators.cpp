@@ -108,27 +108,41 @@ Obj* System::generatePendulum(Vect const& origin, double const& length, double c
     return bob;
 }
 
+namespace {
+// A rope of 10 x width x width bodies along the first axis, and how its bob
+// hangs from it.
+struct Rope {
+    unsigned int width;
+    double mass;     // of the whole rope
+    Vect bobOffset;  // where the bob starts, from the origin
+    double bobRest;  // of the bob's spring to rope body 0
+};
+
+// The rope (hidden, spacing s, constant 25) hangs from one edge of its far
+// end, the bodies (9, y, 0); the bob is made after it.
+std::vector<Obj*> hangFromRope(System& sys, Vect const& origin, double s, Rope const& rope, double mass, double size) {
+    double const w = rope.width;
+    std::vector<Obj*> list = sys.generate(origin, Vect{10, w, w}, s, rope.mass, 0, 25.0, false, 0.0, false, Vect(3u));
+    Obj* bob = sys.addObj(origin + rope.bobOffset, Vect(3u), mass, size, false, 0.0, true);
+    list.push_back(bob);
+    for (unsigned int y = 0; y < rope.width; ++y) list[9 + 10 * y]->enableTranslationForce(false);
+    sys.addSpring(*bob, *list[0], 25.0, rope.bobRest, 0, 0.0, 0.0, 0.0);
+    return list;
+}
+}  // namespace
+
 std::vector<Obj*> System::generatePendulum2(Vect const& origin, double const& length, double const& mass,
                                             double const& size) {
     double const s = length / 10;
-    std::vector<Obj*> list = generate(origin, Vect{10, 1, 1}, s, mass * 0.5, 0, 25.0, false, 0.0, false, Vect(3u));
-    Obj* bob = addObj(origin + Vect{0, 0, 0}, Vect(3u), mass, size, false, 0.0, true);
-    list.push_back(bob);
-    list[9]->enableTranslationForce(false);
-    addSpring(*bob, *list[0], 25.0, 0.0, 0, 0.0, 0.0, 0.0);
-    return list;
+    return hangFromRope(*this, origin, s, Rope{1, mass * 0.5, Vect{0, 0, 0}, 0.0}, mass, size);
 }
 
+// The bob starts in the middle of the rope's end face x = 0.
 std::vector<Obj*> System::generatePendulum3(Vect const& origin, double const& length, double const& mass,
                                             double const& size) {
     double const s = length / 10;
-    std::vector<Obj*> list = generate(origin, Vect{10, 2, 2}, s, 50.0, 0, 25.0, false, 0.0, false, Vect(3u));
-    Obj* bob = addObj(origin + Vect{0, s * 0.5, s * 0.5}, Vect(3u), mass, size, false, 0.0, true);
-    list.push_back(bob);
-    list[9]->enableTranslationForce(false);
-    list[19]->enableTranslationForce(false);
-    addSpring(*bob, *list[0], 25.0, spaceDiagonal * s * 0.5, 0, 0.0, 0.0, 0.0);
-    return list;
+    return hangFromRope(*this, origin, s, Rope{2, 50.0, Vect{0, s * 0.5, s * 0.5}, spaceDiagonal * s * 0.5}, mass,
+                        size);
 }
 
 System* System::addSys(Vect const& position, double const& number) {
