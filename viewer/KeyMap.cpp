@@ -1,15 +1,31 @@
 #include "viewer/KeyMap.h"
 
+#include <array>
+#include <utility>
+
 namespace {
 
 using C = Command;
 constexpr Needs withCtrl = Needs::Ctrl;
 constexpr Needs withShift = Needs::Shift;
 
-// The current viewers. The drive keys and Tab come first and ask nothing of
-// Ctrl, so Ctrl+W still walks; the switches need Ctrl (U alone does
-// nothing); the turn keys and Space work with or without it.
-constexpr KeyRow currentDown[] = {
+template <std::size_t N>
+using Rows = std::array<KeyRow, N>;
+
+template <std::size_t Na, std::size_t Nb, std::size_t Nc, std::size_t... I>
+constexpr Rows<Na + Nb + Nc> join(KeyRow const (&a)[Na], KeyRow const (&b)[Nb], KeyRow const (&c)[Nc],
+                                  std::index_sequence<I...>) {
+    return {{(I < Na ? a[I] : I < Na + Nb ? b[I - Na] : c[I - Na - Nb])...}};
+}
+// The rows of a, then b, then c.
+template <std::size_t Na, std::size_t Nb, std::size_t Nc>
+constexpr Rows<Na + Nb + Nc> join(KeyRow const (&a)[Na], KeyRow const (&b)[Nb], KeyRow const (&c)[Nc]) {
+    return join(a, b, c, std::make_index_sequence<Na + Nb + Nc>());
+}
+
+// Both layouts drive and turn with the same keys. The Shift rows of A and D
+// come before their plain rows, which would match too.
+constexpr KeyRow drive[] = {
     {'W', {C::Walk, -1}},
     {'S', {C::Walk, 1}},
     {'A', withShift, {C::Strafe, -1}, {C::RotateRho, -0.5}},
@@ -18,6 +34,19 @@ constexpr KeyRow currentDown[] = {
     {'D', {C::Strafe, 1}},
     {'E', {C::Jump, -1}},
     {'Q', {C::Jump, 1}},
+};
+constexpr KeyRow turn[] = {
+    {keys::Left, {C::RotatePhi, -1}, {C::RotateRho, 1}},
+    {keys::Right, {C::RotatePhi, 1}, {C::RotateRho, -1}},
+    {keys::Up, {C::RotateTheta, 1}},
+    {keys::Down, {C::RotateTheta, -1}},
+    {keys::PageUp, {C::RotateRho, -2}},
+    {keys::PageDown, {C::RotateRho, 2}},
+};
+
+// The current viewers. The drive and turn keys, Tab and Space ask nothing of
+// Ctrl, so Ctrl+W still walks; the switches need Ctrl (U alone does nothing).
+constexpr KeyRow currentOwn[] = {
     {keys::Tab, {C::ToggleHelp}},
     {'U', withCtrl, {C::FocusMove, 0.0005}},
     {'O', withCtrl, {C::FocusMove, -0.0005}},
@@ -30,86 +59,66 @@ constexpr KeyRow currentDown[] = {
     {'B', withCtrl, {C::MotionBlurMove, 0.005}},
     {'N', withCtrl, {C::MotionBlurMove, -0.005}},
     {'P', withCtrl, {C::TogglePhysics}},
-    {keys::Left, {C::RotatePhi, -1}, {C::RotateRho, 1}},
-    {keys::Right, {C::RotatePhi, 1}, {C::RotateRho, -1}},
-    {keys::Up, {C::RotateTheta, 1}},
-    {keys::Down, {C::RotateTheta, -1}},
-    {keys::PageUp, {C::RotateRho, -2}},
-    {keys::PageDown, {C::RotateRho, 2}},
     {keys::Space, {C::ThrowBodies}},
-};
-
-// Releases stop what the press started, whatever the modifiers: releasing U
-// stops a focus change even without Ctrl.
-constexpr KeyRow currentUp[] = {
-    {'W', {C::Walk, 0}},
-    {'S', {C::Walk, 0}},
-    {'A', {C::Strafe, 0}, {C::RotateRho, 0}},
-    {'D', {C::Strafe, 0}, {C::RotateRho, 0}},
-    {'E', {C::Jump, 0}},
-    {'Q', {C::Jump, 0}},
-    {'U', {C::FocusMove, 0}},
-    {'O', {C::FocusMove, 0}},
-    {'K', {C::PerspectiveMove, 0}},
-    {'L', {C::PerspectiveMove, 0}},
-    {'B', {C::MotionBlurMove, 0}},
-    {'N', {C::MotionBlurMove, 0}},
-    {keys::Left, {C::RotatePhi, 0}, {C::RotateRho, 0}},
-    {keys::Right, {C::RotatePhi, 0}, {C::RotateRho, 0}},
-    {keys::Up, {C::RotateTheta, 0}},
-    {keys::Down, {C::RotateTheta, 0}},
-    {keys::PageUp, {C::RotateRho, 0}},
-    {keys::PageDown, {C::RotateRho, 0}},
 };
 
 // The earlier viewer: plain letters whatever the Ctrl state, except F; no
 // help panel, motion blur, mouse switch or bodies to throw.
-constexpr KeyRow earlierDown[] = {
-    {'W', {C::Walk, -1}},
-    {'S', {C::Walk, 1}},
-    {'A', withShift, {C::Strafe, -1}, {C::RotateRho, -0.5}},
-    {'A', {C::Strafe, -1}},
-    {'D', withShift, {C::Strafe, 1}, {C::RotateRho, 0.5}},
-    {'D', {C::Strafe, 1}},
-    {'Q', {C::Jump, 1}},
-    {'E', {C::Jump, -1}},
-    {'O', {C::FocusMove, 0.005}},
-    {'P', {C::FocusMove, -0.005}},
-    {'J', {C::PerspectiveMove, 0.01}},
-    {'K', {C::PerspectiveMove, -0.01}},
-    {'I', {C::ToggleStereo}},
-    {'L', {C::TogglePhysics}},
+constexpr KeyRow earlierOwn[] = {
+    {'O', {C::FocusMove, 0.005}},           {'P', {C::FocusMove, -0.005}}, {'J', {C::PerspectiveMove, 0.01}},
+    {'K', {C::PerspectiveMove, -0.01}},     {'I', {C::ToggleStereo}},      {'L', {C::TogglePhysics}},
     {'F', withCtrl, {C::ToggleFullScreen}},
-    {keys::Left, {C::RotatePhi, -1}, {C::RotateRho, 1}},
-    {keys::Right, {C::RotatePhi, 1}, {C::RotateRho, -1}},
-    {keys::Up, {C::RotateTheta, 1}},
-    {keys::Down, {C::RotateTheta, -1}},
-    {keys::PageUp, {C::RotateRho, -2}},
-    {keys::PageDown, {C::RotateRho, 2}},
 };
 
-constexpr KeyRow earlierUp[] = {
-    {'A', {C::Strafe, 0}, {C::RotateRho, 0}},
-    {'D', {C::Strafe, 0}, {C::RotateRho, 0}},
-    {'Q', {C::Jump, 0}},
-    {'E', {C::Jump, 0}},
-    {'W', {C::Walk, 0}},
-    {'S', {C::Walk, 0}},
-    {'J', {C::PerspectiveMove, 0}},
-    {'K', {C::PerspectiveMove, 0}},
-    {'O', {C::FocusMove, 0}},
-    {'P', {C::FocusMove, 0}},
-    {keys::Left, {C::RotatePhi, 0}, {C::RotateRho, 0}},
-    {keys::Right, {C::RotatePhi, 0}, {C::RotateRho, 0}},
-    {keys::Up, {C::RotateTheta, 0}},
-    {keys::Down, {C::RotateTheta, 0}},
-    {keys::PageUp, {C::RotateRho, 0}},
-    {keys::PageDown, {C::RotateRho, 0}},
-};
+constexpr auto currentDown = join(drive, currentOwn, turn);
+constexpr auto earlierDown = join(drive, earlierOwn, turn);
+
+// Releases stop what the press started, whatever the modifiers: releasing U
+// stops a focus change even without Ctrl. A key's release row is its first
+// press row (the one that holds the most inputs) with its inputs set back to
+// 0; keys that only switch or throw have none.
+constexpr Command holdsAnInput[] = {C::Walk,        C::Strafe,          C::Jump,
+                                    C::RotateTheta, C::RotatePhi,       C::RotateRho,
+                                    C::FocusMove,   C::PerspectiveMove, C::MotionBlurMove};
 
 template <std::size_t N>
-KeyTable table(KeyRow const (&rows)[N]) {
-    return {rows, N};
+constexpr bool givesRelease(Rows<N> const& down, std::size_t i) {
+    for (std::size_t j = 0; j < i; ++j)
+        if (down[j].code == down[i].code) return false;
+    for (Command c : holdsAnInput)
+        if (c == down[i].actions[0].command) return true;
+    return false;
+}
+
+template <std::size_t N>
+constexpr std::size_t releaseCount(Rows<N> const& down) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < N; ++i) n += givesRelease(down, i);
+    return n;
+}
+
+// The release row of the k-th key that has one.
+template <std::size_t N>
+constexpr KeyRow releaseRow(Rows<N> const& down, std::size_t k) {
+    for (std::size_t i = 0;; ++i) {
+        if (!givesRelease(down, i) || k-- > 0) continue;
+        KeyRow const& r = down[i];
+        Action const first{r.actions[0].command, 0}, second{r.actions[1].command, 0};
+        return r.count == 1 ? KeyRow(r.code, first) : KeyRow(r.code, first, second);
+    }
+}
+
+template <std::size_t N, std::size_t... K>
+constexpr Rows<sizeof...(K)> releases(Rows<N> const& down, std::index_sequence<K...>) {
+    return {{releaseRow(down, K)...}};
+}
+
+constexpr auto currentUp = releases(currentDown, std::make_index_sequence<releaseCount(currentDown)>());
+constexpr auto earlierUp = releases(earlierDown, std::make_index_sequence<releaseCount(earlierDown)>());
+
+template <std::size_t N>
+KeyTable table(Rows<N> const& rows) {
+    return {rows.data(), N};
 }
 
 }  // namespace
