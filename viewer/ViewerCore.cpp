@@ -76,6 +76,7 @@ void ViewerCore::apply(Action const& a, WindowRequest& request) {
 }
 
 WindowRequest ViewerCore::keyDown(int code, bool ctrl, bool shift) {
+    frameDue_ = true;
     WindowRequest request;
     for (Action const& a : keyDownActions(frontEnd.keys, code, ctrl, shift)) apply(a, request);
     return request;
@@ -111,6 +112,7 @@ void ViewerCore::focusLost() {
 }
 
 bool ViewerCore::tick(double interval) {
+    frameDue_ = true;
     bool stepped = false;
     if (tickAccumulator.add(interval) && physicsOn && scene) {
         scene->step(mainSys);
@@ -123,6 +125,12 @@ bool ViewerCore::tick(double interval) {
         camera.RotatePhi(0);
     }
     return stepped;
+}
+
+bool ViewerCore::takeFrame() {
+    bool const due = frameDue_;
+    frameDue_ = false;
+    return due;
 }
 
 void ViewerCore::scenePass() {

@@ -63,6 +63,18 @@ public:
     // One timer tick of interval ms: scene step when due and the physics is
     // on, then the camera's step. True when the scene stepped.
     bool tick(double interval);
+    // The canvas got a new size: the next paint draws.
+    void sizeChanged() { frameDue_ = true; }
+    // Asked by every paint request that could draw: true when it is to draw
+    // a frame, which uses up the changes since the last one (the first frame,
+    // a tick, a key press, a new size; held inputs show through the camera's
+    // step, at the next tick). One frame per change: GTK asks for two paints
+    // in one go when both the frame and the canvas need one (after a resize
+    // and a tick), and holds the window system's events back until both are
+    // done; after a frame that took seconds (a huge window in software), the
+    // second would be drawn, for as long again, at a size the window no
+    // longer has. The skipped paint is made up by the next tick, 20 ms on.
+    bool takeFrame();
     // One frame into the current GL context's w × h viewport (before the
     // buffer swap): kept picture, camera, mono or red/cyan passes of
     // scenePass(); nothing for a drawable beyond the driver's limits.
@@ -92,4 +104,5 @@ private:
     void apply(Action const& a, WindowRequest& request);
 
     MouseLookSum lookTurn_;
+    bool frameDue_ = true;
 };

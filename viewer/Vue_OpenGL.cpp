@@ -86,14 +86,8 @@ void Vue_OpenGL::dessine(wxPaintEvent&) {
     wxPaintDC dc(this);
     if (closing_) return;
     if (!context_ && !openGlMissing_ && IsShownOnScreen()) InitOpenGL();
-    // One frame per change. GTK asks for two paints in one go when both the
-    // frame and the canvas need one (after a resize and a tick), and holds
-    // the window system's events back until both are done: after a frame
-    // that took seconds (a huge window in software), the second would be
-    // drawn, for as long again, at a size the window no longer has. The
-    // skipped paint is made up by the next tick, 20 ms on.
-    if (!frameDue_ || !drawable()) return;
-    frameDue_ = false;
+    // One frame per change (see ViewerCore::takeFrame).
+    if (!drawable() || !core_.takeFrame()) return;
     SetCurrent(*context_);
     wxSize const s = pixelSize();
     if (core_.frame.wantsFreshContext(s.x, s.y)) freshContext();
@@ -119,7 +113,7 @@ void Vue_OpenGL::freshContext() {
 
 void Vue_OpenGL::OnSize(wxSizeEvent& event) {
     event.Skip();
-    frameDue_ = true;
+    core_.sizeChanged();
     if (!drawable()) return;
     wxSize const s = pixelSize();
     SetCurrent(*context_);
@@ -164,7 +158,6 @@ void Vue_OpenGL::OnEnterWindow(wxMouseEvent&) { SetFocus(); }
 
 void Vue_OpenGL::OnTimer(wxTimerEvent& event) {
     core_.tick(event.GetInterval());
-    frameDue_ = true;
     Refresh(false);
 }
 

@@ -72,9 +72,6 @@ private:
     wxTimer timer;
     // Where the motion event caused by the last pointer warp lands.
     wxPoint warpEcho_{-1, -1};
-    // Something changed since the last frame (the first frame, a tick, a
-    // new size): the next paint draws. See dessine().
-    bool frameDue_ = true;
     bool closing_ = false;
     static bool openGlMissing_;
 };

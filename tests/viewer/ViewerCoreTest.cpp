@@ -204,6 +204,33 @@ TEST(ViewerCore, TicksGatherWhileThePhysicsIsOff) {
     EXPECT_EQ(core->tickAccumulator.value(), 0.0);
 }
 
+// GTK's second paint of a pair draws nothing; each change makes the next
+// paint, and only that one, draw.
+TEST(ViewerCore, OneFramePerChange) {
+    auto core = quorvexCore();
+    EXPECT_TRUE(core->takeFrame());  // the first frame
+    EXPECT_FALSE(core->takeFrame());
+    struct Change {
+        char const* name;
+        void (*make)(ViewerCore&);
+    };
+    Change const changes[] = {
+        {"tick", [](ViewerCore& c) { c.tick(20); }},
+        {"key", [](ViewerCore& c) { c.keyDown(keys::Tab, false, false); }},
+        {"resize", [](ViewerCore& c) { c.sizeChanged(); }},
+        {"resize and tick",
+         [](ViewerCore& c) {
+             c.sizeChanged();
+             c.tick(20);
+         }},
+    };
+    for (Change const& change : changes) {
+        change.make(*core);
+        EXPECT_TRUE(core->takeFrame()) << change.name;
+        EXPECT_FALSE(core->takeFrame()) << change.name;
+    }
+}
+
 TEST(EarlierViewerCore, EarlierCameraEngineAndUniverse) {
     auto core = quorvexviewCore();
     EXPECT_EQ(core->camera.zNear, 0.01);
