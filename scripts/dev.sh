@@ -133,7 +133,8 @@ not_run() {
 run_tests() {
   stage "format check" check_format || true
   if stage "build (build/)" build; then
-    stage "Debian packages (build/)" package || true
+    # The README's package command as it stands there.
+    stage "Debian packages (build/)" "$root/scripts/dev.sh" package || true
     stage "unit, end-to-end, install and package tests (build/)" test_plain || true
   else
     not_run "Debian packages (build/)" "the build failed"

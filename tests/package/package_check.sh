@@ -116,5 +116,5 @@ for line in "scripts/dev.sh package" "sudo apt install ./build/$deb" "man quorve
 done
 LC_ALL=C.UTF-8 MANPATH="$root/usr/share/man" MANPAGER=cat man quorvex >"$scratch/man.out" 2>&1 ||
   fail "man quorvex finds no page in the package"
-grep -q "Projet Informatique Zarn 2011-2012" "$scratch/man.out" || fail "man quorvex shows another page"
+grep -q "^QUORVEX(1) " "$scratch/man.out" || fail "man quorvex shows another page"
 ok "README.md's Install lines match the packages"
