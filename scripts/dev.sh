@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # One entry point for building, running and testing quorvex.
-#   scripts/dev.sh run    install what is missing, build, start quorvex
-#   scripts/dev.sh test   install what is missing, build, run every test
-#                         (then once more under ASan + UBSan)
-#   scripts/dev.sh deps   only install the missing Debian packages
-#   scripts/dev.sh build  only configure and build (build/)
+#   scripts/dev.sh run      install what is missing, build quorvex (and only
+#                           what it needs), start it
+#   scripts/dev.sh test     install what is missing, build, run every test
+#                           (then once more under ASan + UBSan)
+#   scripts/dev.sh package  install what is missing, build, write the Debian
+#                           packages build/quorvex_<version>_amd64.deb and
+#                           build/quorvex-dev_<version>_amd64.deb
+#   scripts/dev.sh deps     only install the missing Debian packages
+#   scripts/dev.sh build    only configure and build (build/)
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -17,10 +21,13 @@ packages=(
   libwxgtk3.2-dev libglu1-mesa-dev libosmesa6-dev libx11-dev
   xvfb xauth xdotool openbox x11-utils imagemagick
 )
+# The test and package commands also make and check the Debian packages.
+packaging=(dpkg-dev lintian desktop-file-utils man-db)
 
+# deps PACKAGE...: installs those that are missing.
 deps() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
       missing+=("$p")
     fi
@@ -55,10 +62,20 @@ deps() {
   fi
 }
 
-build() {
+configure() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_SANITIZE=OFF \
-    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=ON -DQUORVEX_BENCH=ON >/dev/null &&
-    cmake --build build -j "$jobs"
+    -DQUORVEX_RENDER=ON -DQUORVEX_VIEWERS=ON -DQUORVEX_BENCH=ON >/dev/null
+}
+
+# build [TARGET...]: everything, or only the targets named and what they need.
+build() {
+  local targets=()
+  (($# == 0)) || targets=(--target "$@")
+  configure && cmake --build build -j "$jobs" "${targets[@]}"
+}
+
+package() {
+  build && cpack --config build/CPackConfig.cmake -B build
 }
 
 build_sanitized() {
@@ -116,9 +133,12 @@ not_run() {
 run_tests() {
   stage "format check" check_format || true
   if stage "build (build/)" build; then
-    stage "unit, end-to-end and install tests (build/)" test_plain || true
+    # The README's package command as it stands there.
+    stage "Debian packages (build/)" "$root/scripts/dev.sh" package || true
+    stage "unit, end-to-end, install and package tests (build/)" test_plain || true
   else
-    not_run "unit, end-to-end and install tests (build/)" "the build failed"
+    not_run "Debian packages (build/)" "the build failed"
+    not_run "unit, end-to-end, install and package tests (build/)" "the build failed"
   fi
   if stage "ASan + UBSan build (build-asan/)" build_sanitized; then
     stage "unit tests under ASan + UBSan (build-asan/)" test_sanitized || true
@@ -136,18 +156,19 @@ run_tests() {
 }
 
 case "${1:-}" in
-  deps) deps ;;
-  build) deps; build ;;
+  deps) deps "${packages[@]}" "${packaging[@]}" ;;
+  build) deps "${packages[@]}"; build ;;
   run)
-    deps
-    build
-    if [[ -x build/bin/quorvex ]]; then exec build/bin/quorvex; fi
-    echo "quorvex is not built yet; running the console program instead." >&2
-    exec build/bin/quorvexcli
+    deps "${packages[@]}"
+    # The first picture as soon as the viewer is built: no test or
+    # benchmark program is compiled before it.
+    build quorvex
+    exec build/bin/quorvex
     ;;
-  test) deps; run_tests ;;
+  test) deps "${packages[@]}" "${packaging[@]}"; run_tests ;;
+  package) deps "${packages[@]}" "${packaging[@]}"; package ;;
   *)
-    echo "usage: scripts/dev.sh run|test|build|deps" >&2
+    echo "usage: scripts/dev.sh run|test|package|build|deps" >&2
     exit 2
     ;;
 esac
