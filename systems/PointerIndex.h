@@ -9,7 +9,11 @@
 // probed linearly. An address goes to its place through the high bits of
 // its product with a 64-bit odd constant, so objects made side by side in
 // arenas, equally spaced, scatter over the table instead of lining up into
-// long runs whose length would depend on where the allocator put them.
+// long runs whose length would depend on where the allocator put them. The
+// price is about one cache miss per lookup once the table outgrows the
+// cache: building 80,000 bodies on springs takes about a fifth longer than
+// with the address order's nearly sequential touches. A std::unordered_map
+// takes as long and a quarter more instructions.
 class PointerIndex {
 public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
