@@ -2,10 +2,53 @@
 
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <utility>
 #include <vector>
 
-#include "systems/PointerIndex.h"
+class PointerIndex;
+
+// What every InsertionSet holds, whatever its member type: the slot list,
+// walked in order, and the index from a member's address to its slot,
+// which only inserting, erasing, lookups and compact() read (never a walk).
+class InsertionSetBase {
+public:
+    InsertionSetBase();
+    ~InsertionSetBase();
+    InsertionSetBase(InsertionSetBase const&) = delete;
+    InsertionSetBase& operator=(InsertionSetBase const&) = delete;
+
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    void clear();
+
+    // Squeezes the holes out, keeping the order; every member's index entry
+    // follows it to its new slot. No walk may be under way. Allocates
+    // nothing.
+    void compact() {
+        if (slots_.size() != size_) squeeze();
+    }
+
+protected:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+    // The slot of p, or npos.
+    std::size_t slotOf(void const* p) const;
+    // Appends p (not null) unless it is a member: its slot, and whether it
+    // was added.
+    std::pair<std::size_t, bool> add(void* p);
+    // Leaves a hole where p was; says whether it was a member.
+    bool remove(void const* p);
+
+    std::vector<void*> slots_;
+
+private:
+    void squeeze();
+
+    // Made by the first insert.
+    std::unique_ptr<PointerIndex> index_;
+    std::size_t size_ = 0;
+};
 
 // A set of non-owning pointers that is walked in insertion order, so every
 // run visits (and dumps) its members in the same order. Each pointer is
@@ -17,7 +60,7 @@
 // it too (iterators hold a slot number, not an address). Holes go only
 // when compact() is called, by the owner, between its walks.
 template <class T>
-class InsertionSet {
+class InsertionSet : public InsertionSetBase {
 public:
     class iterator {
     public:
@@ -29,7 +72,7 @@ public:
 
         iterator(InsertionSet const* set, std::size_t slot) : set_(set), slot_(slot) { skipHoles(); }
 
-        T* operator*() const { return set_->slots_[slot_]; }
+        T* operator*() const { return static_cast<T*>(set_->slots_[slot_]); }
         iterator& operator++() {
             ++slot_;
             skipHoles();
@@ -51,70 +94,29 @@ public:
     using const_iterator = iterator;
 
     InsertionSet() = default;
-    InsertionSet(InsertionSet const&) = delete;
-    InsertionSet& operator=(InsertionSet const&) = delete;
 
-    std::size_t size() const { return index_.size(); }
-    bool empty() const { return index_.empty(); }
-    bool contains(T* p) const { return index_.count(p) != 0; }
-    std::size_t count(T* p) const { return index_.count(p); }
+    bool contains(T* p) const { return slotOf(p) != npos; }
+    std::size_t count(T* p) const { return contains(p) ? 1 : 0; }
 
     // Appends p unless it is already a member; the bool says whether it was
-    // added. A null pointer is never a member.
+    // added. A null pointer is never a member. A failed allocation leaves
+    // the set as it was.
     std::pair<iterator, bool> insert(T* p) {
         if (p == nullptr) return {end(), false};
-        auto const found = index_.find(p);
-        if (found != index_.end()) return {iterator(this, found->second), false};
-        // The slot first, then its index entry: if either allocation fails
-        // the set is left as it was, never with an entry for a missing slot.
-        slots_.push_back(p);
-        try {
-            index_.emplace(p, slots_.size() - 1);
-        } catch (...) {
-            slots_.pop_back();
-            throw;
-        }
-        return {iterator(this, slots_.size() - 1), true};
+        auto const [slot, added] = add(p);
+        return {iterator(this, slot), added};
     }
 
     // Removes p (0 or 1 members removed); the rest keep their order.
-    std::size_t erase(T* p) {
-        auto const found = index_.find(p);
-        if (found == index_.end()) return 0;
-        slots_[found->second] = nullptr;
-        index_.erase(found);
-        return 1;
-    }
+    std::size_t erase(T* p) { return remove(p) ? 1 : 0; }
 
     iterator find(T* p) const {
-        auto const found = index_.find(p);
-        return found == index_.end() ? end() : iterator(this, found->second);
-    }
-
-    void clear() {
-        index_.clear();
-        for (T*& s : slots_) s = nullptr;
+        std::size_t const slot = slotOf(p);
+        return slot == npos ? end() : iterator(this, slot);
     }
 
     iterator begin() const { return iterator(this, 0); }
     // A sentinel past every slot, so a walk also reaches members inserted
     // after it began.
-    iterator end() const { return iterator(this, static_cast<std::size_t>(-1)); }
-
-    // Squeezes the holes out, keeping the order; no walk may be under way.
-    // Allocates nothing.
-    void compact() {
-        if (slots_.size() == index_.size()) return;
-        std::size_t kept = 0;
-        for (T* p : slots_)
-            if (p != nullptr) {
-                index_.find(p)->second = kept;
-                slots_[kept++] = p;
-            }
-        slots_.resize(kept);
-    }
-
-private:
-    std::vector<T*> slots_;
-    PointerIndex<T*> index_;
+    iterator end() const { return iterator(this, npos); }
 };

@@ -4,12 +4,26 @@
 
 #include "bodies/Ball.h"
 #include "bodies/Painter.h"
+#include "systems/Arena.h"
+
+struct System::Members {
+    // The members of objs in creation order, each with its part in objCs
+    // when it is charged. The step and the acting bodies' walks go through
+    // this array rather than the sets: it is faster to walk, and its order
+    // does not depend on where the allocator put the members (it decides
+    // which body draws which noise values, when their amplitude is not 0).
+    std::vector<ActedOn> list;
+    // Declared last: the members are freed before the array goes.
+    Arena bodyArena;
+    Arena springArena;
+};
 
 System::System(int const& scale_, std::set<Obj*>& parentObjs, std::set<ObjC*>& parentObjCs, Vect const& X_,
                Vect const& /*V*/)
     : Obj(X_, 0.0, Vect(3u), Vect(3u), Vect(3u)),
       ObjCG(parentObjs, parentObjCs, X_, 0.0, 0.0, Vect(3u), Vect(3u), Vect(3u)),
-      scale(scale_) {
+      scale(scale_),
+      members_(std::make_unique<Members>()) {
     rules = &ownRules_;
 }
 
@@ -20,13 +34,13 @@ ObjCG* System::addObj(Vect const& X_, Vect const& dx_, double const& m_, double 
     ObjCG* body;
     // A NaN size is "not 0" and gives a ball of NaN radius.
     if (size != 0.0)
-        body = bodyArena_.make<BallCG>(ownObjs_, ownObjCs_, X_, m_, size * 0.5, c_, dx_);
+        body = members_->bodyArena.make<BallCG>(ownObjs_, ownObjCs_, X_, m_, size * 0.5, c_, dx_);
     else
-        body = bodyArena_.make<ObjCG>(ownObjs_, ownObjCs_, X_, m_, c_, dx_, Vect(3u), Vect(3u));
+        body = members_->bodyArena.make<ObjCG>(ownObjs_, ownObjCs_, X_, m_, c_, dx_, Vect(3u), Vect(3u));
     body->setRules(*rules);
-    body->setMembers(members_);
+    body->setMembers(members_->list);
     bool const charged = c_ != 0.0;
-    members_.push_back(ActedOn{body, charged ? body : nullptr});
+    members_->list.push_back(ActedOn{body, charged ? body : nullptr});
     ownObjs_.insert(body);
     if (shown) disps.insert(body);
     if (charged) ownObjCs_.insert(body);
@@ -39,13 +53,13 @@ Spring* System::addSpring(Obj& a, Obj& b, double const& k, double const& L0, int
     Spring* spring;
     switch (kind) {
     case 0:
-        spring = springArena_.make<Spring>(a, b, k, L0);
+        spring = members_->springArena.make<Spring>(a, b, k, L0);
         break;
     case 1:
-        spring = springArena_.make<SpringDeform>(*this, a, b, k, p6, L0, p7, p8);
+        spring = members_->springArena.make<SpringDeform>(*this, a, b, k, p6, L0, p7, p8);
         break;
     case 2:
-        spring = springArena_.make<SpringBreak>(*this, a, b, k, L0, p8);
+        spring = members_->springArena.make<SpringBreak>(*this, a, b, k, L0, p8);
         break;
     default:
         return nullptr;
@@ -68,7 +82,7 @@ void System::init() {
 // the weight g m into every body (at its centre) and g into every
 // subsystem; every force(); then -damping v into every body.
 [[gnu::flatten]] void System::force() {
-    for (ActedOn const& a : members_)
+    for (ActedOn const& a : members_->list)
         if (a.charge) {
             a.charge->addMagnF(B);
             a.charge->addElecF(E);
@@ -79,7 +93,7 @@ void System::init() {
     }
     onVect3(
         [this](auto const& g_) {
-            for (ActedOn const& a : members_) a.body->addCentralF(g_ * a.body->getM());
+            for (ActedOn const& a : members_->list) a.body->addCentralF(g_ * a.body->getM());
         },
         g);
     for (System* s : systems) s->g += g;
@@ -89,16 +103,16 @@ void System::init() {
     forces.compact();
     if (rules->dampingStep) {
         double const k = -damping;
-        for (ActedOn const& a : members_)
+        for (ActedOn const& a : members_->list)
             onVect3([o = a.body, k](auto const& v) { o->addCentralF(k * v); }, a.body->getdx());
     }
 }
 
 void System::update(double const& dt) {
-    for (ActedOn const& a : members_) a.body->init();
+    for (ActedOn const& a : members_->list) a.body->init();
     for (System* s : systems) s->init();
     force();
-    for (ActedOn const& a : members_) a.body->update(dt);
+    for (ActedOn const& a : members_->list) a.body->update(dt);
     if (rules->subsystemSteps)
         for (System* s : systems) s->update(dt);
 }

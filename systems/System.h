@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bodies/Force.h"
-#include "systems/Arena.h"
 #include "systems/InsertionSet.h"
 #include "systems/Spring.h"
 
@@ -116,19 +115,14 @@ public:
     double damping = 0.0;
 
 private:
-    // The members of objs in creation order, each with its part in objCs
-    // when it is charged. The step and the acting bodies' walks go through
-    // this array rather than the sets: it is faster to walk, and its order
-    // does not depend on where the allocator put the members (it decides
-    // which body draws which noise values, when their amplitude is not 0).
-    std::vector<ActedOn> members_;
     std::vector<std::unique_ptr<System>> ownedSystems_;
     // The rules of the tree when this system is the outermost one; rules
     // (of Obj) points here, or, in a subsystem, where its parent's points.
     EngineRules ownRules_;
 
-    // Declared last: the members are freed before the containers that
-    // point to them go.
-    Arena bodyArena_;
-    Arena springArena_;
+    // The member array the step walks and the arenas that hold the members
+    // (defined in System.cpp). Declared last: the members are freed before
+    // the containers that point to them go.
+    struct Members;
+    std::unique_ptr<Members> members_;
 };

@@ -48,15 +48,30 @@ mv "$scratch/first/quorvex" "$scratch/home/quorvex"
 prefix="$scratch/home/quorvex"
 config="$prefix/lib/cmake/quorvex"
 
-# Every header of the installed layers is there, and every header they
-# include ("layer/Name.h") is installed too.
+# Every header of an installed layer is either installed or internal on
+# purpose (named here), and the installed tree holds no internal header and
+# nothing else; every header the installed ones include ("layer/Name.h") is
+# installed too.
+internal=(bodies/BodyStep.h systems/Arena.h systems/PointerIndex.h render/Glyphs.h render/Quadric.h)
+for name in "${internal[@]}"; do
+  [[ -f "$source/$name" ]] || fail "$name is named internal in $0 but is no header of the source tree"
+done
 layers=(numerics bodies systems)
 [[ "$render" == ON ]] && layers+=(render)
 for layer in "${layers[@]}"; do
   for header in "$source/$layer"/*.h; do
-    [[ -f "$prefix/include/quorvex/$layer/${header##*/}" ]] || fail "header $layer/${header##*/} is not installed"
+    name="$layer/${header##*/}"
+    if [[ " ${internal[*]} " == *" $name "* ]]; then
+      [[ ! -e "$prefix/include/quorvex/$name" ]] || fail "the internal header $name is installed"
+    else
+      [[ -f "$prefix/include/quorvex/$name" ]] ||
+        fail "header $name is not installed (list it in cmake/Package.cmake, or as internal in $0)"
+    fi
   done
 done
+while read -r installed; do
+  [[ -f "$source/$installed" ]] || fail "include/quorvex/$installed is installed but is no header of the source tree"
+done < <(cd "$prefix/include/quorvex" && find . -type f | sed 's|^\./||')
 while read -r included; do
   [[ -f "$prefix/include/quorvex/$included" ]] || fail "installed headers include $included, which is not installed"
 done < <(cat "$prefix"/include/quorvex/*/*.h | sed -n 's/^#include "\(.*\)"/\1/p' | sort -u)
