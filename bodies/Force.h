@@ -92,8 +92,10 @@ public:
     ObjCG(std::set<Obj*>& gravSet, std::set<ObjC*>& chargeSet, Vect const& X, double const& m, double const& c,
           Vect const& dx, Vect const& ang, Vect const& mcin);
 
-    // The electric field first, then gravitation: each body of gravSet and
-    // of chargeSet gets its terms, in the order of the sets.
+    // The electric field first, then gravitation: each body of chargeSet
+    // gets its field, then each body of gravSet its pull, in the order of
+    // the sets; a body made by a system gives each member both terms in
+    // one walk, in the order the system keeps its members.
     void force() override;
 
 private:
