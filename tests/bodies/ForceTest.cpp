@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bodies/BodyStep.h"
+
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -155,6 +157,33 @@ TEST(OtherDimensions, PlanarBodiesFollowTheVectorRules) {
     EXPECT_EQ(o.getX().getDim(), 3u);
     EXPECT_NEAR(o.getdx().get(1), (-0.8 * pull + 1e-6 * 0.8 * field) / 5.0, 1e-15);
     EXPECT_NEAR(o.getX().get(1), 4.0 + o.getdx().get(1), 1e-15);
+}
+
+// A charged body whose Lorentz law adds c E through addCentralF, reaching the
+// force by another way than the law's own argument: on three components the
+// write-back would drop that term. Builds without NDEBUG stop there; every
+// law of the engine passes the same check in every test of such a build.
+struct ReachesItsForce : ObjCG {
+    explicit ReachesItsForce(Sets& s)
+        : Obj(Vect(3), 1.0, Vect(3), Vect(3), Vect(3)),
+          ObjCG(s.objs, s.objCs, Vect(3), 1.0, 2.0, Vect(3), Vect(3), Vect(3)) {}
+    void update(double const& dt) override {
+        stepWith(
+            dt, [this](auto&, auto&, auto const&, auto const&, auto const& elec) { addCentralF(c * elec); }, magnF,
+            elecF);
+    }
+};
+
+TEST(OnVect3RuleDeathTest, ALawThatReachesItsVectsAnotherWayStops) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "checked only without NDEBUG";
+#else
+    Sets s;
+    ReachesItsForce b(s);
+    b.init();
+    b.addElecF(Vect{0, 0, 3});
+    EXPECT_DEATH(b.update(0.1), "onVect3: argument 2 changed by another way while the law ran");
+#endif
 }
 
 TEST(ChargedBody, EarlierRulesKeepTheTorqueOnInit) {
