@@ -103,6 +103,22 @@ TEST(Lorentz, UpdateAddsMagneticAndElectricForcesBeforeTheStep) {
     EXPECT_EQ(b.getMagnF(), (Vect{0, 0, 1}));
 }
 
+// (1 + 2e-16) - 1e-16 and (1 - 1e-16) + 2e-16 differ: the force sum shows
+// which of the two terms came first.
+TEST(Lorentz, TheMagneticTermComesBeforeTheElectricOne) {
+    Sets s;
+    ObjCG b(s.objs, s.objCs, Vect(3), 1.0, 1.0, Vect{0, 0, 1}, Vect(3), Vect(3));
+    b.init();
+    b.addF(Vect{1, 0, 0}, Vect(3));
+    b.addMagnF(Vect{0, -2e-16, 0});
+    b.addElecF(Vect{-1e-16, 0, 0});
+    b.update(1.0);
+    Vect const F = (Vect{1, 0, 0} + ((1.0 * Vect{0, 0, 1}) ^ Vect{0, -2e-16, 0})) + 1.0 * Vect{-1e-16, 0, 0};
+    EXPECT_EQ(F.get(0), 1.0 + 2.220446049250313e-16);
+    EXPECT_EQ(b.getF(), F + Vect({0, 0, -0.0981}));
+    EXPECT_EQ(b.getdx(), Vect({0, 0, 1}) + F);
+}
+
 TEST(Lorentz, ZeroMagneticFieldAndZeroChargeGiveNoForce) {
     Sets s;
     ObjCG neutral(s.objs, s.objCs, Vect(3), 1.0, 0.0, Vect{3, 4, 5}, Vect(3), Vect(3));
