@@ -110,7 +110,12 @@ protected:
     // Writes the nine-line body block shared by the derived dumps.
     std::ostream& writeObjBlock(std::ostream& os);
     // v becomes the zero 3-vector (in place when it has three components).
-    static void clearToZero3(Vect& v) { v = Vect3{0.0, 0.0, 0.0}; }
+    static void clearToZero3(Vect& v) {
+        if (v.getDim() == 3)
+            v.set0();
+        else
+            v = Vect(3u);
+    }
 
     bool translationForce = true;
     bool rotationForce = true;

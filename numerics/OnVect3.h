@@ -122,7 +122,12 @@ inline void onThree(Law& law, std::index_sequence<I...>, Args&... args) {
 template <class Law, class... Args>
 inline void onVect3(Law&& law, Args&&... args) {
     using onVect3Detail::Part;
-    if ((Part<std::remove_reference_t<Args>>::fits(args) && ...))
+    // Marked as the likely path: the compiler then lays out and allocates
+    // registers for the three-component path first, which makes a step of
+    // charges take 4% fewer instructions (the pendulum scene 1.6% fewer, a
+    // lattice under an empty g, whose weight takes the general path, 0.5%
+    // more).
+    if (__builtin_expect((Part<std::remove_reference_t<Args>>::fits(args) && ...), 1))
         onVect3Detail::onThree<Law, std::remove_reference_t<Args>...>(law, std::index_sequence_for<Args...>{}, args...);
     else
         law(Part<std::remove_reference_t<Args>>::any(args)...);

@@ -26,7 +26,7 @@ Vect Vect::oppose() const {
     return r;
 }
 
-Vect Vect::mult(double const& k) const {
+Vect Vect::multAny(double k) const {
     Vect r;
     r.c_.resizeUninitialised(c_.size());
     for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = c_[i] * k;

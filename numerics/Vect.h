@@ -73,12 +73,23 @@ public:
     // included), so components found only in v appear negated.
     Vect sub(Vect const& v, bool const& longer) const { return combine(v, longer, true); }
     Vect operator+(Vect const& v) const { return add(v, true); }
-    Vect& operator+=(Vect const& v) { return *this = add(v, true); }
+    // In place when v is not the longer one: the sum of add(v, true), with
+    // the tail kept (adding an empty vector changes nothing).
+    Vect& operator+=(Vect const& v) {
+        if (v.c_.size() > c_.size()) return *this = add(v, true);
+        double* a = c_.data();
+        double const* b = v.c_.data();
+        for (std::size_t i = 0; i < v.c_.size(); ++i) a[i] = a[i] + b[i];
+        return *this;
+    }
     Vect operator-(Vect const& v) const { return sub(v, true); }
     Vect& operator-=(Vect const& v) { return *this = sub(v, true); }
     Vect oppose() const;
     Vect operator-() const { return oppose(); }
-    Vect mult(double const& k) const;
+    Vect mult(double const& k) const {
+        if (c_.empty()) return Vect();
+        return multAny(k);
+    }
     Vect operator*(double const& k) const { return mult(k); }
     // Multiplies by the reciprocal 1 / k, formed first; k = 0 gives inf/NaN.
     Vect operator/(double const& k) const { return mult(1.0 / k); }
@@ -130,6 +141,8 @@ private:
     double* at3() { return c_.inlineData(); }
     // this + v, or this + (-v) when negate, under the dimension rule of add.
     Vect combine(Vect const& v, bool longer, bool negate) const;
+    // mult of a vector that is not empty.
+    Vect multAny(double k) const;
 
     InlineDoubles<3> c_;
 };
