@@ -34,15 +34,6 @@ public:
     void force() override;
 
 protected:
-    // The law: o receives ((mG / d2) m_o) (d inv), for d = X - X_o,
-    // d2 = |d|^2 (not 0), inv = 1 / sqrt(d2) and mG = m G.
-    template <class V>
-    static void pull(Obj& o, V const& d, double d2, double inv, double mG);
-    // The pull on o of a body at here (a Vect or a Vect3): none when they
-    // coincide.
-    template <class V>
-    static void pullFrom(V const& here, Obj& o, double mG);
-
     std::set<Obj*>& gravSet;
 };
 
@@ -82,11 +73,6 @@ public:
     void addMagnF(Vect const& f) { magnF += f; }
 
 protected:
-    // The law: o's electric field grows by (((d inv) q) 1e12) / (d2 111.26...)
-    // unless d2 is 0, and its magnetic field by zero, for d = X_o - X,
-    // d2 = |d|^2, inv = 1 / sqrt(d2) and q = c.
-    template <class V>
-    static void field(ObjC& o, V const& d, double d2, double inv, double q);
     // Writes the body block and the charge and field lines.
     std::ostream& writeChargeBlock(std::ostream& os);
 
@@ -94,13 +80,10 @@ protected:
     double c;
     Vect elecF;
     Vect magnF;
-};
 
-// A member of a system as the walks of its acting bodies see it: the body,
-// and its charged part when it is charged (null otherwise).
-struct ActedOn {
-    Obj* body;
-    ObjC* charge;
+private:
+    // The walk of the acting bodies adds to the fields.
+    friend struct ActingWalk;
 };
 
 // A gravitating and charged body, the point body that systems create.
@@ -109,21 +92,27 @@ public:
     ObjCG(std::set<Obj*>& gravSet, std::set<ObjC*>& chargeSet, Vect const& X, double const& m, double const& c,
           Vect const& dx, Vect const& ang, Vect const& mcin);
 
-    // The electric field first, then gravitation: each body of gravSet and
-    // of chargeSet gets its terms, in the order of the sets.
+    // The electric field first, then gravitation: each body of chargeSet
+    // gets its field, then each body of gravSet its pull, in the order of
+    // the sets; a body made by a system gives each member both terms in
+    // one walk, in the order the system keeps its members.
     void force() override;
 
-    // Makes force() walk members instead of the two sets: every body of
-    // members (those of gravSet, in the order its owner keeps them) gets
-    // its pull and, when charged, its field, each the very term of the two
-    // walks, in one walk. A charged pair then takes one square root and one
-    // division instead of two of each, which the divider makes worth about
-    // a tenth of the time of a step of charges (for 2.5% more
-    // instructions). members must outlive this body.
-    void setMembers(std::vector<ActedOn> const& members) { members_ = &members; }
-
 private:
-    void walkMembers();
+    friend class System;
+    friend struct ActingWalk;
+
+    // A member of a system as the walk of its acting bodies sees it: the
+    // body, and its charged part when it is charged (null otherwise).
+    struct ActedOn {
+        Obj* body;
+        ObjC* charge;
+    };
+    // Makes force() walk members instead of the two sets: every body of
+    // members (those of gravSet, in the order the system keeps them) gets
+    // its field, when charged, and its pull, each the very term of the two
+    // walks, in one walk. members must outlive this body.
+    void setMembers(std::vector<ActedOn> const& members) { members_ = &members; }
 
     std::vector<ActedOn> const* members_ = nullptr;
 };

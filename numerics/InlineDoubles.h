@@ -10,10 +10,10 @@
 // engine are almost always 3 or 3 x 3, so their arithmetic never allocates.
 //
 // The values live inside the object exactly when size() <= N, and the heap
-// block exists only then not: code that has checked the size (the
-// three-component paths of Vect and Matrix) reads and writes inlineData()
-// without a branch on the storage, and a compiler that knows the size
-// drops every heap operation of copies and temporaries.
+// block exists only then not: code that has checked the size (Vect's
+// conversions to and from Vect3, Matrix's 3 x 3 inverse) reads and writes
+// inlineData() without a branch on the storage, and a compiler that knows
+// the size drops every heap operation of copies and temporaries.
 template <std::size_t N>
 class InlineDoubles {
 public:

@@ -13,8 +13,7 @@
 // until the entries change. Shape errors write one fixed line on standard
 // error and yield an empty (0 x 0) or unchanged result; nothing throws.
 // Entries are stored row-major; up to 3 x 3 lives inside the object, so the
-// inertia and rotation matrices of the bodies never allocate, and their
-// products with a 3-vector or a scalar run inline.
+// inertia and rotation matrices of the bodies never allocate.
 class Matrix {
 public:
     // n x n zeros.

@@ -19,9 +19,7 @@ Vect Vect::combine(Vect const& v, bool longer, bool negate) const {
     return r;
 }
 
-Vect& Vect::addAny(Vect const& v) { return *this = add(v, true); }
-
-Vect Vect::opposeAny() const {
+Vect Vect::oppose() const {
     Vect r;
     r.c_.resizeUninitialised(c_.size());
     for (std::size_t i = 0; i < c_.size(); ++i) r.c_[i] = negated(c_[i]);
@@ -35,7 +33,7 @@ Vect Vect::multAny(double k) const {
     return r;
 }
 
-double Vect::prodScalAny(Vect const& v) const {
+double Vect::prodScal(Vect const& v) const {
     std::size_t const n = c_.size() < v.c_.size() ? c_.size() : v.c_.size();
     double const* a = c_.data();
     double const* b = v.c_.data();

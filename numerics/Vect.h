@@ -9,16 +9,14 @@
 #include "numerics/InlineDoubles.h"
 #include "numerics/Vect3.h"
 
-// The engine's own laws compute with Vect3 (see onVect3), whose temporaries
-// a compiler keeps in registers; Vect is the type of the fields and the API.
-//
 // An ordered list of doubles of any length: positions, velocities, forces,
 // orientations and angular momenta. No operation fails on a dimension
 // mismatch: missing components read as 0.0 and every result's dimension
 // follows fixed rules (sums take the longer or shorter operand, scalings keep
 // the dimension, dot products run over the common prefix). Up to three
-// components live inside the object, so the usual 3-vectors never allocate,
-// and every operation on two 3-vectors runs inline on their components.
+// components live inside the object, so the usual 3-vectors never allocate.
+// The engine's own laws compute with Vect3 (see onVect3); Vect is the type
+// of the fields and the API.
 class Vect {
 public:
     Vect() = default;
@@ -50,16 +48,7 @@ public:
     // Removes the last component; an empty vector stays empty.
     void subDim() { c_.pop_back(); }
     void setDim(unsigned int const& n) { c_.resize(n); }
-    void set0() {
-        if (is3()) {
-            double* a = at3();
-            a[0] = 0.0;
-            a[1] = 0.0;
-            a[2] = 0.0;
-            return;
-        }
-        std::fill(c_.begin(), c_.end(), 0.0);
-    }
+    void set0() { std::fill(c_.begin(), c_.end(), 0.0); }
 
     // The components themselves, for inner loops that have checked getDim().
     double const* data() const { return c_.data(); }
@@ -79,45 +68,25 @@ public:
     // Componentwise sum: with longer true the result has the larger
     // dimension (the tail copied from the longer operand), otherwise the
     // smaller one.
-    Vect add(Vect const& v, bool const& longer) const {
-        if (is3() && v.is3()) {
-            double const *a = at3(), *b = v.at3();
-            return Vect(a[0] + b[0], a[1] + b[1], a[2] + b[2]);
-        }
-        return combine(v, longer, false);
-    }
+    Vect add(Vect const& v, bool const& longer) const { return combine(v, longer, false); }
     // add(v.oppose(), longer): every component of v is negated first (a NaN
     // included), so components found only in v appear negated.
-    Vect sub(Vect const& v, bool const& longer) const {
-        if (is3() && v.is3()) {
-            double const *a = at3(), *b = v.at3();
-            return Vect(a[0] + negated(b[0]), a[1] + negated(b[1]), a[2] + negated(b[2]));
-        }
-        return combine(v, longer, true);
-    }
+    Vect sub(Vect const& v, bool const& longer) const { return combine(v, longer, true); }
     Vect operator+(Vect const& v) const { return add(v, true); }
+    // In place when v is not the longer one: the sum of add(v, true), with
+    // the tail kept (adding an empty vector changes nothing).
     Vect& operator+=(Vect const& v) {
-        if (is3() && v.is3()) {
-            double* a = at3();
-            double const* b = v.at3();
-            a[0] = a[0] + b[0];
-            a[1] = a[1] + b[1];
-            a[2] = a[2] + b[2];
-            return *this;
-        }
-        // Adding nothing keeps every component as it is.
-        if (v.c_.empty()) return *this;
-        return addAny(v);
+        if (v.c_.size() > c_.size()) return *this = add(v, true);
+        double* a = c_.data();
+        double const* b = v.c_.data();
+        for (std::size_t i = 0; i < v.c_.size(); ++i) a[i] = a[i] + b[i];
+        return *this;
     }
     Vect operator-(Vect const& v) const { return sub(v, true); }
     Vect& operator-=(Vect const& v) { return *this = sub(v, true); }
-    Vect oppose() const {
-        if (is3()) return Vect(negated(at3()[0]), negated(at3()[1]), negated(at3()[2]));
-        return opposeAny();
-    }
+    Vect oppose() const;
     Vect operator-() const { return oppose(); }
     Vect mult(double const& k) const {
-        if (is3()) return Vect(at3()[0] * k, at3()[1] * k, at3()[2] * k);
         if (c_.empty()) return Vect();
         return multAny(k);
     }
@@ -129,20 +98,12 @@ public:
 
     // Dot product over the common prefix, summed from 0.0; 0.0 when either
     // is empty.
-    double prodScal(Vect const& v) const {
-        if (is3() && v.is3()) {
-            double const *a = at3(), *b = v.at3();
-            return ((0.0 + a[0] * b[0]) + a[1] * b[1]) + a[2] * b[2];
-        }
-        return prodScalAny(v);
-    }
+    double prodScal(Vect const& v) const;
     double operator*(Vect const& v) const { return prodScal(v); }
     // Cross product of two 3-vectors; any other pair gives (0, 0, 0).
     Vect prodVect(Vect const& v) const {
         if (!is3() || !v.is3()) return Vect(0.0, 0.0, 0.0);
-        double const* a = at3();
-        double const* b = v.at3();
-        return Vect(a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]);
+        return Vect(static_cast<Vect3>(*this) ^ static_cast<Vect3>(v));
     }
     Vect operator^(Vect const& v) const { return prodVect(v); }
     double normeCarree() const { return prodScal(*this); }
@@ -178,15 +139,10 @@ private:
     // The components of a 3-vector, which are stored inside the object.
     double const* at3() const { return c_.inlineData(); }
     double* at3() { return c_.inlineData(); }
-    // The operations on vectors of other dimensions, out of line so that
-    // the three-component paths above stay small enough to inline.
-    // combine is this + v, or this + (-v) when negate, under the dimension
-    // rule of add.
+    // this + v, or this + (-v) when negate, under the dimension rule of add.
     Vect combine(Vect const& v, bool longer, bool negate) const;
-    Vect opposeAny() const;
-    Vect& addAny(Vect const& v);
+    // mult of a vector that is not empty.
     Vect multAny(double k) const;
-    double prodScalAny(Vect const& v) const;
 
     InlineDoubles<3> c_;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bodies/BodyStep.h"
+
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -101,6 +103,22 @@ TEST(Lorentz, UpdateAddsMagneticAndElectricForcesBeforeTheStep) {
     EXPECT_EQ(b.getMagnF(), (Vect{0, 0, 1}));
 }
 
+// (1 + 2e-16) - 1e-16 and (1 - 1e-16) + 2e-16 differ: the force sum shows
+// which of the two terms came first.
+TEST(Lorentz, TheMagneticTermComesBeforeTheElectricOne) {
+    Sets s;
+    ObjCG b(s.objs, s.objCs, Vect(3), 1.0, 1.0, Vect{0, 0, 1}, Vect(3), Vect(3));
+    b.init();
+    b.addF(Vect{1, 0, 0}, Vect(3));
+    b.addMagnF(Vect{0, -2e-16, 0});
+    b.addElecF(Vect{-1e-16, 0, 0});
+    b.update(1.0);
+    Vect const F = (Vect{1, 0, 0} + ((1.0 * Vect{0, 0, 1}) ^ Vect{0, -2e-16, 0})) + 1.0 * Vect{-1e-16, 0, 0};
+    EXPECT_EQ(F.get(0), 1.0 + 2.220446049250313e-16);
+    EXPECT_EQ(b.getF(), F + Vect({0, 0, -0.0981}));
+    EXPECT_EQ(b.getdx(), Vect({0, 0, 1}) + F);
+}
+
 TEST(Lorentz, ZeroMagneticFieldAndZeroChargeGiveNoForce) {
     Sets s;
     ObjCG neutral(s.objs, s.objCs, Vect(3), 1.0, 0.0, Vect{3, 4, 5}, Vect(3), Vect(3));
@@ -155,6 +173,33 @@ TEST(OtherDimensions, PlanarBodiesFollowTheVectorRules) {
     EXPECT_EQ(o.getX().getDim(), 3u);
     EXPECT_NEAR(o.getdx().get(1), (-0.8 * pull + 1e-6 * 0.8 * field) / 5.0, 1e-15);
     EXPECT_NEAR(o.getX().get(1), 4.0 + o.getdx().get(1), 1e-15);
+}
+
+// A charged body whose Lorentz law adds c E through addCentralF, reaching the
+// force by another way than the law's own argument: on three components the
+// write-back would drop that term. Builds without NDEBUG stop there; every
+// law of the engine passes the same check in every test of such a build.
+struct ReachesItsForce : ObjCG {
+    explicit ReachesItsForce(Sets& s)
+        : Obj(Vect(3), 1.0, Vect(3), Vect(3), Vect(3)),
+          ObjCG(s.objs, s.objCs, Vect(3), 1.0, 2.0, Vect(3), Vect(3), Vect(3)) {}
+    void update(double const& dt) override {
+        stepWith(
+            dt, [this](auto&, auto&, auto const&, auto const&, auto const& elec) { addCentralF(c * elec); }, magnF,
+            elecF);
+    }
+};
+
+TEST(OnVect3RuleDeathTest, ALawThatReachesItsVectsAnotherWayStops) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "checked only without NDEBUG";
+#else
+    Sets s;
+    ReachesItsForce b(s);
+    b.init();
+    b.addElecF(Vect{0, 0, 3});
+    EXPECT_DEATH(b.update(0.1), "onVect3: argument 2 changed by another way while the law ran");
+#endif
 }
 
 TEST(ChargedBody, EarlierRulesKeepTheTorqueOnInit) {

@@ -4,7 +4,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <sstream>
+
+#include "numerics/Rand.h"
 
 namespace {
 
@@ -97,6 +101,57 @@ TEST(ObjStep, NoiseMovesPositionAndOrientation) {
     EXPECT_GT(b.getX() || true, 0.0);
     EXPECT_GT(b.getAng() || true, 0.0);
     EXPECT_TRUE(b.getX().compare(Vect(3), 0.5, false));
+}
+
+// Same dimension and the same bits in every component (NaNs included).
+::testing::AssertionResult sameBits(Vect const& a, Vect const& b) {
+    bool same = a.getDim() == b.getDim();
+    for (unsigned i = 0; same && i < a.getDim(); ++i) {
+        double const x = a.get(i), y = b.get(i);
+        same = std::memcmp(&x, &y, sizeof x) == 0;
+    }
+    if (same) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a << " vs " << b;
+}
+
+// The step against its formulas in Vect arithmetic, bit for bit: a body
+// whose vectors are not all three-dimensional keeps Vect's dimension rules;
+// a negative or NaN noise amplitude draws randVect(T, 3) like any other; the
+// position takes dt dx first and the noise second (the values of the noisy
+// row make the other order differ in x).
+TEST(ObjStep, FollowsTheFormulasForEveryDimensionAndAmplitude) {
+    double const nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        Vect X, dx, ang, mcin;
+        double T;
+    };
+    Row const rows[] = {
+        {Vect{1, 2, 3, 4}, Vect{0.1, 0, 0}, Vect(3), Vect{0, 0, 1}, 0.0},
+        {Vect{1, 2, 3}, Vect{1, 2}, Vect{0, 1, 0, 2}, Vect{1, 2}, 0.0},
+        {Vect{0.1, 0.2, 0.3}, Vect{0.1, 0, 0}, Vect(3), Vect{0, 0, 1}, 0.3},
+        {Vect{0.1, 0.2, 0.3}, Vect{0.1, 0, 0}, Vect(3), Vect{0, 0, 1}, -0.5},
+        {Vect{0.1, 0.2, 0.3}, Vect{0.1, 0, 0}, Vect(3), Vect{0, 0, 1}, nan},
+    };
+    double const dt = 0.25, m = 2.0;
+    Vect const F{0.5, -1, 2};
+    for (Row const& r : rows) {
+        Obj b(r.X, m, r.dx, r.ang, r.mcin);
+        b.setT(r.T);
+        b.init();
+        b.addF(F, Vect(3));
+        std::srand(5);
+        b.update(dt);
+        std::srand(5);
+        Vect const dx = r.dx + (dt * F) / m;
+        Vect const X = (r.X + dt * dx) + randVect(r.T, 3);
+        Vect const mcin = r.mcin + dt * (Vect(3) + (Vect(3) ^ F));
+        Vect const ang = (r.ang + (dt * Matrix(3, 1.0)) * mcin) + randVect(r.T, 3);
+        EXPECT_TRUE(sameBits(b.getdx(), dx)) << "T " << r.T;
+        EXPECT_TRUE(sameBits(b.getX(), X)) << "T " << r.T;
+        EXPECT_TRUE(sameBits(b.getMCin(), mcin)) << "T " << r.T;
+        EXPECT_TRUE(sameBits(b.getAng(), ang)) << "T " << r.T;
+        EXPECT_TRUE(sameBits(b.getF(), F + Vect{0, 0, -0.0981 * m})) << "T " << r.T;
+    }
 }
 
 TEST(ObjFrames, RotationMatrixAndConversions) {

@@ -68,6 +68,11 @@ TEST(Vect3, EveryOperationGivesTheBitsOfVect) {
         EXPECT_TRUE(sameBits(m * b, mm * vb));
         EXPECT_TRUE(sameBits((0.25 * m) * b, (0.25 * mm) * vb));
     }
+    // Each row summed from its first column: these rows cancel differently
+    // in any other order.
+    Mat3 const cancelling{{1, 1e-16, -1, -1, 1, 1e-16, 1e-16, -1, 1}};
+    EXPECT_TRUE(sameBits(cancelling * Vect3{1, 1, 1}, Matrix::of(cancelling) * Vect{1, 1, 1}));
+    EXPECT_TRUE(sameBits(cancelling * Vect3{1, 1, 1}, Vect{0, 1e-16, 1.1102230246251565e-16}));
 }
 
 TEST(Vect3, ConversionsWithVect) {
