@@ -1,27 +1,14 @@
 #include "viewer/KeyMap.h"
 
-#include <array>
-#include <utility>
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 
 using C = Command;
 constexpr Needs withCtrl = Needs::Ctrl;
 constexpr Needs withShift = Needs::Shift;
-
-template <std::size_t N>
-using Rows = std::array<KeyRow, N>;
-
-template <std::size_t Na, std::size_t Nb, std::size_t Nc, std::size_t... I>
-constexpr Rows<Na + Nb + Nc> join(KeyRow const (&a)[Na], KeyRow const (&b)[Nb], KeyRow const (&c)[Nc],
-                                  std::index_sequence<I...>) {
-    return {{(I < Na ? a[I] : I < Na + Nb ? b[I - Na] : c[I - Na - Nb])...}};
-}
-// The rows of a, then b, then c.
-template <std::size_t Na, std::size_t Nb, std::size_t Nc>
-constexpr Rows<Na + Nb + Nc> join(KeyRow const (&a)[Na], KeyRow const (&b)[Nb], KeyRow const (&c)[Nc]) {
-    return join(a, b, c, std::make_index_sequence<Na + Nb + Nc>());
-}
 
 // Both layouts drive and turn with the same keys. The Shift rows of A and D
 // come before their plain rows, which would match too.
@@ -70,9 +57,6 @@ constexpr KeyRow earlierOwn[] = {
     {'F', withCtrl, {C::ToggleFullScreen}},
 };
 
-constexpr auto currentDown = join(drive, currentOwn, turn);
-constexpr auto earlierDown = join(drive, earlierOwn, turn);
-
 // Releases stop what the press started, whatever the modifiers: releasing U
 // stops a focus change even without Ctrl. A key's release row is its first
 // press row (the one that holds the most inputs) with its inputs set back to
@@ -81,45 +65,34 @@ constexpr Command holdsAnInput[] = {C::Walk,        C::Strafe,          C::Jump,
                                     C::RotateTheta, C::RotatePhi,       C::RotateRho,
                                     C::FocusMove,   C::PerspectiveMove, C::MotionBlurMove};
 
-template <std::size_t N>
-constexpr bool givesRelease(Rows<N> const& down, std::size_t i) {
-    for (std::size_t j = 0; j < i; ++j)
-        if (down[j].code == down[i].code) return false;
-    for (Command c : holdsAnInput)
-        if (c == down[i].actions[0].command) return true;
-    return false;
-}
+// The press rows of a layout (drive, its own, turn) and the release rows
+// derived from them, made once.
+struct Layout {
+    std::vector<KeyRow> down;
+    std::vector<KeyRow> up;
 
-template <std::size_t N>
-constexpr std::size_t releaseCount(Rows<N> const& down) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < N; ++i) n += givesRelease(down, i);
-    return n;
-}
-
-// The release row of the k-th key that has one.
-template <std::size_t N>
-constexpr KeyRow releaseRow(Rows<N> const& down, std::size_t k) {
-    for (std::size_t i = 0;; ++i) {
-        if (!givesRelease(down, i) || k-- > 0) continue;
-        KeyRow const& r = down[i];
-        Action const first{r.actions[0].command, 0}, second{r.actions[1].command, 0};
-        return r.count == 1 ? KeyRow(r.code, first) : KeyRow(r.code, first, second);
+    template <std::size_t N>
+    explicit Layout(KeyRow const (&own)[N]) {
+        for (KeyTable part : {KeyTable{drive, std::size(drive)}, KeyTable{own, N}, KeyTable{turn, std::size(turn)}})
+            down.insert(down.end(), part.begin(), part.end());
+        for (auto r = down.begin(); r != down.end(); ++r) {
+            bool const first = std::none_of(down.begin(), r, [&](KeyRow const& o) { return o.code == r->code; });
+            bool const holds = std::find(std::begin(holdsAnInput), std::end(holdsAnInput), r->actions[0].command) !=
+                               std::end(holdsAnInput);
+            if (!first || !holds) continue;
+            Action const a{r->actions[0].command, 0}, b{r->actions[1].command, 0};
+            up.push_back(r->count == 1 ? KeyRow(r->code, a) : KeyRow(r->code, a, b));
+        }
     }
+};
+
+Layout const& layout(KeyStyle style) {
+    static Layout const current(currentOwn);
+    static Layout const earlier(earlierOwn);
+    return style == KeyStyle::Current ? current : earlier;
 }
 
-template <std::size_t N, std::size_t... K>
-constexpr Rows<sizeof...(K)> releases(Rows<N> const& down, std::index_sequence<K...>) {
-    return {{releaseRow(down, K)...}};
-}
-
-constexpr auto currentUp = releases(currentDown, std::make_index_sequence<releaseCount(currentDown)>());
-constexpr auto earlierUp = releases(earlierDown, std::make_index_sequence<releaseCount(earlierDown)>());
-
-template <std::size_t N>
-KeyTable table(Rows<N> const& rows) {
-    return {rows.data(), N};
-}
+KeyTable table(std::vector<KeyRow> const& rows) { return {rows.data(), rows.size()}; }
 
 }  // namespace
 
@@ -129,9 +102,9 @@ KeyRow const* KeyTable::find(int code, bool ctrl, bool shift) const {
     return nullptr;
 }
 
-KeyTable keyDownTable(KeyStyle style) { return style == KeyStyle::Current ? table(currentDown) : table(earlierDown); }
+KeyTable keyDownTable(KeyStyle style) { return table(layout(style).down); }
 
-KeyTable keyUpTable(KeyStyle style) { return style == KeyStyle::Current ? table(currentUp) : table(earlierUp); }
+KeyTable keyUpTable(KeyStyle style) { return table(layout(style).up); }
 
 std::vector<Action> keyDownActions(KeyStyle style, int code, bool ctrl, bool shift) {
     std::vector<Action> out{{Command::SpeedFactor, shift ? 10.0 : 1.0}};
